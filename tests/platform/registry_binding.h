@@ -3,6 +3,7 @@
 // of its own, removed again afterwards. Each test binary names its bindings.
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,9 @@ class RegistryUnderTest {
 struct RegistryBinding {
   std::string name;
   std::function<std::unique_ptr<RegistryUnderTest>()> make;
+
+  // Lets GoogleTest show the binding by name in test listings.
+  friend void PrintTo(const RegistryBinding& binding, std::ostream* out) { *out << binding.name; }
 };
 
 // The bindings of this test binary (each binary defines it).
