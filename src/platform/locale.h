@@ -1,0 +1,27 @@
+#pragma once
+// The system's code page and the regional formats the program shows.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/clock.h"
+
+namespace halvex::platform {
+
+class Locale {
+ public:
+  virtual ~Locale() = default;
+
+  virtual unsigned CodePage() = 0;
+  // The system's ANSI upper-casing, which every case-insensitive comparison uses.
+  virtual std::string Upper(std::string_view text) = 0;
+  // Double-byte code pages: whether the byte starts a two-byte character, and that character.
+  virtual bool IsLeadByte(char byte) = 0;
+  virtual std::optional<char16_t> DoubleByteToUtf16(char lead, char trail) = 0;
+  // The text in UTF-8, for output outside the system (JSON, consoles).
+  virtual std::string ToUtf8(std::string_view text) = 0;
+  // The system's short date and long time, joined by a blank ("10/12/2026 10:51:59").
+  virtual std::string FormatDateTime(const LocalTime& time) = 0;
+};
+
+}  // namespace halvex::platform
