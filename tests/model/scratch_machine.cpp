@@ -1,0 +1,66 @@
+#include "tests/model/scratch_machine.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <utility>
+
+#include "platform/substitute/windows_path.h"
+
+namespace halvex::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::substitute::HostDrive;
+
+fs::path MakeScratchRoot() {
+  std::string pattern = (fs::temp_directory_path() / "halvex-model-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no scratch folder");
+  return pattern;
+}
+
+std::vector<HostDrive> HostDrives(const fs::path& root, const std::vector<ScratchDrive>& drives) {
+  std::vector<HostDrive> hostDrives;
+  for (const ScratchDrive& drive : drives) {
+    HostDrive host;
+    host.letter = drive.letter;
+    host.folder = root / std::string(1, drive.letter);
+    host.type = drive.type;
+    hostDrives.push_back(host);
+  }
+  return hostDrives;
+}
+
+}  // namespace
+
+ScratchMachine::ScratchMachine(platform::substitute::SystemFolders folders,
+                               std::vector<ScratchDrive> drives)
+    : root_(MakeScratchRoot()), files_(HostDrives(root_, drives), std::move(folders)) {}
+
+ScratchMachine::~ScratchMachine() {
+  std::error_code error;
+  fs::remove_all(root_, error);
+}
+
+fs::path ScratchMachine::HostFolderOf(std::string_view path) const {
+  const auto parsed = platform::substitute::ParseWindowsPath(path);
+  if (!parsed) throw std::invalid_argument("not a Windows path: " + std::string(path));
+  fs::path host = root_ / std::string(1, parsed->drive);
+  for (const std::string& name : parsed->names) host /= name;
+  return host;
+}
+
+void ScratchMachine::AddFile(std::string_view path, std::string_view bytes) {
+  fs::create_directories(HostFolderOf(path).parent_path());
+  ASSERT_TRUE(files_.WriteFile(path, bytes)) << path;
+}
+
+void ScratchMachine::AddFolder(std::string_view path) {
+  fs::create_directories(HostFolderOf(path));
+}
+
+std::string ScratchMachine::Read(std::string_view path) {
+  return files_.ReadFile(path).value_or("<missing>");
+}
+
+}  // namespace halvex::testing
