@@ -41,6 +41,21 @@ bool IsAtOrBelow(const fs::path& inner, const fs::path& outer) {
   return outerEnd == outer.end();
 }
 
+// Copies over an existing target by way of a sibling, renamed over it: mingw's copy_file
+// refuses to overwrite, taking every two files on Windows for the same one.
+bool CopyHostFile(const fs::path& from, const fs::path& to, bool replace) {
+  std::error_code error;
+  if (!replace) return fs::copy_file(from, to, error) && !error;
+  fs::path sibling = to;
+  sibling += ".halvex-copy";
+  fs::remove(sibling, error);  // what an interrupted copy may have left
+  if (!fs::copy_file(from, sibling, error) || error) return false;
+  fs::rename(sibling, to, error);
+  if (!error) return true;
+  fs::remove(sibling, error);
+  return false;
+}
+
 }  // namespace
 
 HostFileSystem::HostFileSystem(std::vector<HostDrive> drives, SystemFolders folders,
@@ -111,6 +126,7 @@ std::optional<HostFileSystem::Location> HostFileSystem::Locate(std::string_view 
       location.exists = location.isFolder = false;  // what was found was only the parent
       location.host /= HostName(parsed->names[i]);
       location.lastName = parsed->names[i];
+      location.exists = location.isFolder = false;
       return location;
     }
     std::error_code error;
@@ -252,9 +268,7 @@ bool HostFileSystem::CopyFile(std::string_view from, std::string_view to, bool f
       !EnsureDriveFolder(*target->drive)) {
     return false;
   }
-  std::error_code error;
-  fs::copy_file(source->host, target->host, fs::copy_options::overwrite_existing, error);
-  if (error) return false;
+  if (!CopyHostFile(source->host, target->host, target->exists)) return false;
   const FileEntry copied = EntryOf({}, source->host, false);
   const auto sourceOverlay = overlay_.find(source->host);
   Overlay overlay;

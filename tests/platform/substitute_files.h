@@ -1,0 +1,12 @@
+#pragma once
+// The substitute file system as the contract suites run it: a fresh host folder as drive C:,
+// with the Windows, system, temporary and program folders made, and the shortcut reader.
+#include <memory>
+
+#include "tests/platform/platform_bindings.h"
+
+namespace halvex::testing {
+
+std::unique_ptr<FilesUnderTest> MakeSubstituteFiles();
+
+}  // namespace halvex::testing
