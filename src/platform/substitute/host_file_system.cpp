@@ -123,7 +123,6 @@ std::optional<HostFileSystem::Location> HostFileSystem::Locate(std::string_view 
     const std::optional<fs::path> entry = FindEntry(location.host, parsed->names[i]);
     if (!entry) {
       if (!last) return std::nullopt;  // a folder on the way is missing
-      location.exists = location.isFolder = false;  // what was found was only the parent
       location.host /= HostName(parsed->names[i]);
       location.lastName = parsed->names[i];
       location.exists = location.isFolder = false;
