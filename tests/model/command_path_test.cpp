@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/model/scratch_machine.h"
+#include "tests/support/scratch_machine.h"
 
 namespace halvex::model {
 namespace {

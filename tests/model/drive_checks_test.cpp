@@ -6,7 +6,7 @@
 
 #include "model/abort_flag.h"
 #include "model/skip_tests.h"
-#include "tests/model/scratch_machine.h"
+#include "tests/support/scratch_machine.h"
 
 namespace halvex::model {
 namespace {

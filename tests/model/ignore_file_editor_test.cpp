@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "model/ignore_list.h"
-#include "tests/model/scratch_machine.h"
+#include "tests/support/scratch_machine.h"
 
 namespace halvex::model {
 namespace {

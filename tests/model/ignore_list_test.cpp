@@ -5,7 +5,7 @@
 
 #include "model/ignore_file_editor.h"
 #include "model/scan_sections.h"
-#include "tests/model/scratch_machine.h"
+#include "tests/support/scratch_machine.h"
 
 namespace halvex::model {
 namespace {

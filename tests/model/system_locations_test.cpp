@@ -6,7 +6,7 @@
 #include "model/path_variables.h"
 #include "model/registry_object.h"
 #include "platform/substitute/substitute_shell_links.h"
-#include "tests/model/scratch_machine.h"
+#include "tests/support/scratch_machine.h"
 
 namespace halvex::model {
 namespace {

@@ -5,7 +5,7 @@
 #include "model/program_folder.h"
 #include "model/text_lines.h"
 #include "model/text_search.h"
-#include "tests/model/scratch_machine.h"
+#include "tests/support/scratch_machine.h"
 
 namespace halvex::model {
 namespace {

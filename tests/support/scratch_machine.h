@@ -1,15 +1,20 @@
 #pragma once
-// A small substitute machine for the model's tests: drive C: (and any others a test names) on
-// fresh host folders that are removed afterwards, the system folders of a test's choosing, the
-// Windows-1252 locale and an in-memory registry.
+// A small substitute machine for tests: drive C: (and any others a test names) on fresh host
+// folders that are removed afterwards, the system folders of a test's choosing, the
+// Windows-1252 locale, a fixed clock, shortcuts read from the drives, and an in-memory registry.
 #include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include <cstdint>
+
+#include "platform/platform.h"
+#include "platform/substitute/fixed_clock.h"
 #include "platform/substitute/host_file_system.h"
 #include "platform/substitute/memory_registry.h"
 #include "platform/substitute/substitute_locale.h"
+#include "platform/substitute/substitute_shell_links.h"
 
 namespace halvex::testing {
 
@@ -27,12 +32,21 @@ class ScratchMachine {
   ScratchMachine& operator=(const ScratchMachine&) = delete;
 
   platform::substitute::HostFileSystem& files() { return files_; }
+  // The whole machine, as the logic receives it.
+  platform::Platform& platform() { return platform_; }
 
   // Creates a file, and every folder above it, on a configured drive ("C:\App\a.exe").
   void AddFile(std::string_view path, std::string_view bytes = {});
   void AddFolder(std::string_view path);
   // The bytes of a file, or "<missing>".
   std::string Read(std::string_view path);
+
+  // Registry values by full key path ("HKEY_LOCAL_MACHINE\SOFTWARE\..."), keys made as needed.
+  void SetValue(std::string_view fullKeyPath, std::string_view name, std::uint32_t type,
+                const std::vector<std::uint8_t>& data);
+  void SetString(std::string_view fullKeyPath, std::string_view name, std::string_view text);
+  void SetDword(std::string_view fullKeyPath, std::string_view name, std::uint32_t number);
+  bool ValueExists(std::string_view fullKeyPath, std::string_view name);
 
   platform::substitute::SubstituteLocale locale;
   platform::substitute::MemoryRegistry registry;
@@ -42,6 +56,13 @@ class ScratchMachine {
 
   std::filesystem::path root_;
   platform::substitute::HostFileSystem files_;
+
+ public:
+  platform::substitute::FixedClock clock;
+  platform::substitute::SubstituteShellLinks links{files_};
+
+ private:
+  platform::Platform platform_{registry, files_, locale, clock, links};
 };
 
 }  // namespace halvex::testing

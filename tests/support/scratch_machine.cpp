@@ -1,10 +1,12 @@
-#include "tests/model/scratch_machine.h"
+#include "tests/support/scratch_machine.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
 #include <utility>
 
+#include "model/key_naming.h"
+#include "model/registry_object.h"
 #include "platform/substitute/windows_path.h"
 
 namespace halvex::testing {
@@ -61,6 +63,39 @@ void ScratchMachine::AddFolder(std::string_view path) {
 
 std::string ScratchMachine::Read(std::string_view path) {
   return files_.ReadFile(path).value_or("<missing>");
+}
+
+void ScratchMachine::SetValue(std::string_view fullKeyPath, std::string_view name,
+                              std::uint32_t type, const std::vector<std::uint8_t>& data) {
+  const model::SplitKeyPath split = model::SplitFullKeyPath(fullKeyPath);
+  platform::KeyHandle key;
+  ASSERT_EQ(registry.CreateKey(platform::RootHandle(split.root),
+                               std::string_view(split.absolutePath).substr(1), key),
+            platform::RegStatus::Ok)
+      << fullKeyPath;
+  EXPECT_EQ(registry.SetValue(key, name, type, data), platform::RegStatus::Ok) << name;
+  registry.CloseKey(key);
+}
+
+void ScratchMachine::SetString(std::string_view fullKeyPath, std::string_view name,
+                               std::string_view text) {
+  std::vector<std::uint8_t> data(text.begin(), text.end());
+  data.push_back(0);
+  SetValue(fullKeyPath, name, platform::reg_type::kString, data);
+}
+
+void ScratchMachine::SetDword(std::string_view fullKeyPath, std::string_view name,
+                              std::uint32_t number) {
+  SetValue(fullKeyPath, name, platform::reg_type::kDword,
+           {std::uint8_t(number), std::uint8_t(number >> 8), std::uint8_t(number >> 16),
+            std::uint8_t(number >> 24)});
+}
+
+bool ScratchMachine::ValueExists(std::string_view fullKeyPath, std::string_view name) {
+  const model::SplitKeyPath split = model::SplitFullKeyPath(fullKeyPath);
+  model::RegistryObject key(registry);
+  key.SetRootKey(split.root);
+  return key.OpenKey(split.absolutePath, false) && key.ValueExists(name);
 }
 
 }  // namespace halvex::testing

@@ -1,0 +1,32 @@
+#pragma once
+// What repairing one problem changes. Each section says it for its problems, so that the repair
+// and the backup written before it agree on exactly what goes.
+#include <string>
+
+#include "platform/platform.h"
+
+namespace halvex::scan {
+
+struct RepairTarget {
+  enum class Kind {
+    Value,    // one value of a key: `keyPath` and `valueName` ("default" for the unnamed one)
+    KeyTree,  // a whole key with all its values and subkeys: `keyPath`
+    File,     // a file: `filePath`
+  };
+  Kind kind = Kind::Value;
+  std::string keyPath;  // a full key path, beginning with the root's name
+  std::string valueName;
+  std::string filePath;
+};
+
+enum class RepairOutcome {
+  Done,         // the change was made
+  AlreadyGone,  // there was nothing left to delete: the target had vanished since the scan
+  Failed,       // the target is still there
+};
+
+// Deletes the target through the registry's delete operations or the file system. A delete that
+// fails counts as done when the target no longer exists.
+RepairOutcome PerformRepair(platform::Platform& platform, const RepairTarget& target);
+
+}  // namespace halvex::scan
