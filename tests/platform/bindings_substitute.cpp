@@ -5,9 +5,8 @@
 namespace halvex::testing {
 
 std::vector<RegistryBinding> RegistryBindings() {
-  return {{"Substitute", [] {
-             return MakeScratch(std::make_unique<platform::substitute::MemoryRegistry>());
-           }}};
+  return {{"Substitute",
+           [] { return MakeScratch(std::make_unique<platform::substitute::MemoryRegistry>()); }}};
 }
 
 }  // namespace halvex::testing
