@@ -181,12 +181,16 @@ TEST_F(RegeditReference, EveryAcceptedFileImportsAsTheEditorImportsIt) {
 // which the editor loses as well).
 TEST_F(RegeditReference, LinesTheReaderRejectsAreLinesTheEditorSkips) {
   struct Skipped {
-    const char* line;  // line 4 of the file
+    const char* line;  // line 4 of the file; $P stands for the test's key
     bool nextLineLost;
     std::size_t errorLine = 4;  // where the reader sees the fault
   };
   const Skipped cases[] = {
       {"foo", false},
+      {"[HKCU\\$P\\x]", true},  // the editor opens no key: the value after it is lost
+      {"[]", true},
+      {"[ HKEY_CURRENT_USER\\$P\\x]", false},  // the line is skipped: the value goes on
+      {"[HKEY_CURRENT_USER\\$P\\x", false},
       {"HKEY_CURRENT_USER\\Software\\x", false},
       {"name=\"x\"", false},
       {"\"a=\"x\"", false},
@@ -233,14 +237,16 @@ TEST_F(RegeditReference, LinesTheReaderRejectsAreLinesTheEditorSkips) {
     const std::string path = Key("skip" + std::to_string(index++));
     const std::string head = "REGEDIT4\n[HKEY_CURRENT_USER\\" + path + "]\n\"before\"=\"1\"\n";
     const std::string next = "\"after\"=\"2\"\n";
-    const std::string file = head + c.line + "\n" + next;
+    std::string line = c.line;
+    if (const std::size_t at = line.find("$P"); at != std::string::npos) line.replace(at, 2, path);
+    const std::string file = head + line + "\n" + next;
     const RegFileParseResult parsed = ParseRegFile(file, cp);
-    EXPECT_FALSE(parsed.ok()) << c.line;
+    EXPECT_FALSE(parsed.ok()) << line;
     if (!parsed.ok()) {
-      EXPECT_EQ(parsed.error().line, c.errorLine) << c.line;
+      EXPECT_EQ(parsed.error().line, c.errorLine) << line;
     }
     RegeditImport(file);
-    EXPECT_EQ(ReaderImport(c.nextLineLost ? head : head + next, path), RealState(path)) << c.line;
+    EXPECT_EQ(ReaderImport(c.nextLineLost ? head : head + next, path), RealState(path)) << line;
   }
 }
 

@@ -94,8 +94,11 @@ bool AtLineEnd(std::string_view rest) {
   return rest.empty() || rest.front() == ';';
 }
 
+// The text in quotes for a message, cut short when it is long (a hex line can be kilobytes).
 std::string Quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
+  constexpr std::size_t kShown = 40;
+  if (text.size() <= kShown) return "\"" + std::string(text) + "\"";
+  return "\"" + std::string(text.substr(0, kShown)) + "...\"";
 }
 
 struct KeyName {
