@@ -22,8 +22,9 @@
 //  - Data: "..." (REG_SZ), dword: with 1 to 8 hex digits, hex: (REG_BINARY) and hex(N): for
 //    any N from 0 to ffffffff, written in hex digits; all prefixes in lower case only, as the
 //    editor reads them. A hex byte is hex digits worth at most ff (leading zeros allowed);
-//    commas separate the bytes, blanks may come before a byte, one comma may end the list. The editor also takes
-//    "0x1f" for a byte and "hex( 2)" or "hex()" for a type; those are errors here.
+//    commas separate the bytes, blanks may come before a byte, one comma may end the list.
+//    The editor also takes "0x1f" for a byte and "hex( 2)" or "hex()" for a type; those are
+//    errors here.
 //  - A '\' after a comma continues hex data on the next line that is not blank or a ';'
 //    comment, after that line's leading blanks. When that line does not go on with hex bytes
 //    the editor drops the value together with the line; when the file ends after the '\' it
