@@ -49,13 +49,18 @@ TEST_F(MemoryRegistryTest, ReplacingAValueKeepsItsPlaceAndNameCase) {
 }
 
 TEST_F(MemoryRegistryTest, NamesCompareThroughTheCodePageUpperCasing) {
-  registry.CloseKey(Create("Caf\xE9"));          // Café
-  registry.CloseKey(Create("\x9A" "koda"));      // škoda
+  registry.CloseKey(Create("Caf\xE9"));  // Café
+  registry.CloseKey(
+      Create("\x9A"
+             "koda"));  // škoda
   KeyHandle key;
   EXPECT_EQ(registry.OpenKey(RootHandle(RootKey::LocalMachine), "CAF\xC9", KeyAccess::Read, key),
             RegStatus::Ok);
   registry.CloseKey(key);
-  EXPECT_EQ(registry.OpenKey(RootHandle(RootKey::LocalMachine), "\x8A" "KODA", KeyAccess::Read, key),
+  EXPECT_EQ(registry.OpenKey(RootHandle(RootKey::LocalMachine),
+                             "\x8A"
+                             "KODA",
+                             KeyAccess::Read, key),
             RegStatus::Ok);
   registry.CloseKey(key);
 }

@@ -173,6 +173,8 @@ TEST(RegFileReader, RejectsWhatTheRegistryEditorSkipsOrMisreads) {
       {key + "\"a\"=\"x\"#c\n", 3, "text after the string"},
       {key + "\"a\"=\"x\"\"y\"\n", 3, "text after the string"},
       {key + "\"a\"=x\n", 3, "unknown data type in \"x\""},
+      {key + "\"a\"=" + std::string(100, 'x') + "\n", 3,
+       "unknown data type in \"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx...\""},
       // Deletions of values.
       {key + "\"a\"=-x\n", 3, "text after '-'"},
       {key + "\"a\"=- x\n", 3, "text after '-'"},

@@ -291,5 +291,15 @@ TEST(RegFileWriter, NamesTheKeyItCannotRead) {
   }
 }
 
+// A key line cannot hold a line break, so such a key name cannot be written.
+TEST(RegFileWriter, RefusesAKeyNameWithALineBreak) {
+  MemoryRegistry registry;
+  MakeKey(registry, RootKey::CurrentUser, "T\\two\nlines");
+  const RegExportResult result = ExportRegFile(
+      registry, RegExportScope::Subtree("HKEY_CURRENT_USER\\T"), RegFileFormat::Version5, cp);
+  EXPECT_EQ(result.status, RegStatus::InvalidParameter);
+  EXPECT_EQ(result.failedKey, "HKEY_CURRENT_USER\\T\\two\nlines");
+}
+
 }  // namespace
 }  // namespace halvex::platform::substitute

@@ -14,25 +14,29 @@
 //    empty names in a path ("A\\B", "A\"); here they are an error.
 //  - Value lines belong to the last key line. Before the first one, or after a [-...] line,
 //    the editor drops them; here they are an error.
-//  - "name" and "..." data know the escapes \\ \" \n \r. The editor drops a value with \0 and
-//    turns other escapes into the bare character ("\t" gives "t"); both are errors here.
+//  - "name" and "..." data know the escapes \\ \" \n \r. The editor drops a value with \0 (and
+//    the line after it) and turns other escapes into the bare character ("\t" gives "t");
+//    both are errors here.
 //  - Blanks may surround '=' and follow the data; a ';' comment may follow the data. Any
 //    other text after the data makes the editor drop the value; here it is an error.
 //  - Data: "..." (REG_SZ), dword: with 1 to 8 hex digits, hex: (REG_BINARY) and hex(N): for
 //    any N from 0 to ffffffff, written in hex digits; all prefixes in lower case only, as the
-//    editor reads them. Hex bytes are one or two hex digits (leading zeros allowed) separated
-//    by commas, blanks before a byte and one trailing comma allowed. The editor also takes
-//    "0x1f" for a byte and "hex( 2)" or "hex()" for a type; those are errors here.
+//    editor reads them. A hex byte is hex digits worth at most ff (leading zeros allowed);
+//    commas separate the bytes, blanks may come before a byte, one comma may end the list.
+//    The editor also takes "0x1f" for a byte and "hex( 2)" or "hex()" for a type; those are
+//    errors here.
 //  - A '\' after a comma continues hex data on the next line that is not blank or a ';'
-//    comment, after that line's leading blanks. The editor drops the value (and with it the
-//    next line) when that line does not go on with hex bytes, and keeps what it read when the
-//    file ends after the '\'; both are errors here.
+//    comment, after that line's leading blanks. When that line does not go on with hex bytes
+//    the editor drops the value together with the line; when the file ends after the '\' it
+//    keeps what it read. Both are errors here.
 //  - Data of hex(1), hex(2) and hex(7) is text and gets a terminating NUL when it has none,
 //    as the editor gives it. Whether the bytes are UTF-16 depends on the file's encoding, not
 //    on its header: Wine's regedit reads hex(2) of an 8-bit file with the version 5.00 header
 //    as 8-bit bytes (25,00,53,00 stays the four bytes "%", NUL, "S", NUL), and those of a
 //    UTF-16 file, whatever its header, as UTF-16LE, which is converted to the code page here.
 //    Odd-length UTF-16 text data, which the editor mangles, is an error.
+//  - The editor stops reading at a NUL character, so a file with one is an error, as is a
+//    UTF-16 file of an odd length.
 #include "platform/substitute/reg_file_reader.h"
 
 #include <optional>
@@ -94,8 +98,11 @@ bool AtLineEnd(std::string_view rest) {
   return rest.empty() || rest.front() == ';';
 }
 
+// The text in quotes for a message, cut short when it is long (a hex line can be kilobytes).
 std::string Quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
+  constexpr std::size_t kShown = 40;
+  if (text.size() <= kShown) return "\"" + std::string(text) + "\"";
+  return "\"" + std::string(text.substr(0, kShown)) + "...\"";
 }
 
 struct KeyName {

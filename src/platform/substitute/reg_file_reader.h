@@ -69,7 +69,8 @@ class [[nodiscard]] RegFileParseResult {
 };
 
 // Parses a whole .reg file as it lies on disk. A UTF-16 file (byte order mark FF FE) is read
-// through `codePage` into 8-bit text, as the ANSI calls would show its names and strings.
+// through `codePage` into 8-bit text, as the ANSI calls would show its names and strings: a
+// character the code page lacks becomes '?'.
 RegFileParseResult ParseRegFile(std::string_view fileBytes, const CodePage& codePage);
 
 // The outcome of applying operations: Ok, or the first operation the registry refused.

@@ -14,15 +14,16 @@ bool IsFile(const std::string& path) {
 
 }  // namespace
 
-ProgramRun RunAndWait(const std::string& commandLine, std::uint32_t timeoutMilliseconds) {
+ProgramRun RunAndWait(const std::string& commandLine, const std::string& folder,
+                      std::uint32_t timeoutMilliseconds) {
   ProgramRun run;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
   std::vector<char> line(commandLine.begin(), commandLine.end());  // CreateProcessA may write it
   line.push_back('\0');
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process)) {
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
     return run;
   }
   run.started = true;

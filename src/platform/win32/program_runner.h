@@ -14,7 +14,9 @@ struct [[nodiscard]] ProgramRun {
   std::uint32_t exitCode = 0;
 };
 
-ProgramRun RunAndWait(const std::string& commandLine, std::uint32_t timeoutMilliseconds);
+// `folder` is the program's current folder; empty for the caller's.
+ProgramRun RunAndWait(const std::string& commandLine, const std::string& folder,
+                      std::uint32_t timeoutMilliseconds);
 
 // The full path of a program of the system: the Windows folder first (where regedit.exe
 // lives), then the system folder; empty when neither holds it.
