@@ -142,6 +142,28 @@ TEST(MachineFolderTest, AFolderWithARegistryAloneHasTheDefaults) {
   EXPECT_EQ(machine->clock().Now(), kDefaultNow);
 }
 
+TEST(MachineFolderTest, FilesKeepTheTimesOfTheirFolder) {
+  testing::HostTempFolder folder;
+  WriteHostFile(folder.path() / "registry.reg", "REGEDIT4\r\n");
+  WriteHostFile(folder.path() / "drives" / "C" / "old" / "file.txt", "x");
+  const auto stamp = std::chrono::file_clock::from_sys(
+      std::chrono::sys_seconds{std::chrono::seconds{1052179200}});  // 2003-05-06 00:00:00 UTC
+  fs::last_write_time(folder.path() / "drives" / "C" / "old" / "file.txt", stamp);
+  fs::last_write_time(folder.path() / "drives" / "C" / "old", stamp);
+  const std::unique_ptr<SubstituteMachine> machine = Load(folder.path());
+  ASSERT_NE(machine, nullptr);
+  const FileTime expected = *FieldsToFileTime({2003, 5, 6, 0, 0, 0, 0});
+  const auto root = machine->files().ListFolder("C:\\");
+  ASSERT_TRUE(root.has_value());
+  ASSERT_FALSE(root->empty());
+  EXPECT_EQ(root->front().name, "old");
+  EXPECT_EQ(root->front().lastWriteTime, expected);
+  const auto old = machine->files().ListFolder("C:\\old");
+  ASSERT_TRUE(old.has_value());
+  ASSERT_EQ(old->size(), 3u);
+  EXPECT_EQ(old->back().lastWriteTime, expected);
+}
+
 TEST(MachineFolderTest, CodePage936MakesADoubleByteMachine) {
   testing::HostTempFolder folder;
   WriteHostFile(folder.path() / "registry.reg", "REGEDIT4\r\n");
