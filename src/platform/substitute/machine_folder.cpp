@@ -60,9 +60,12 @@ void CopyTree(const fs::path& from, const fs::path& to, std::error_code& error) 
     if (!timeError) times.emplace_back(to / it->path().lexically_relative(from), time);
   }
   // Reversed, every folder comes after what it holds: copying into a folder changed its time,
-  // setting the time of a file in it does not.
+  // setting the time of a file in it does not. A Windows host refuses times for folders
+  // (mingw sets them through the C runtime, which opens files only); they stay the copy's.
   for (auto it = times.rbegin(); !error && it != times.rend(); ++it) {
-    fs::last_write_time(it->first, it->second, error);
+    std::error_code timeError, typeError;
+    fs::last_write_time(it->first, it->second, timeError);
+    if (timeError && !fs::is_directory(it->first, typeError)) error = timeError;
   }
 }
 
