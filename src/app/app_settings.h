@@ -7,8 +7,8 @@
 namespace halvex::app {
 
 struct AppSettings {
-  std::string homePage;
-  std::string helpUrl;
+  std::string homePage{};
+  std::string helpUrl{};
   bool checkUpdate = false;
 };
 

@@ -31,12 +31,12 @@ class TDM {
   ui::ImageList StatImageList{"StatImageList", "StatImageList", 16, 16, 15};
   ui::ImageList ProblemsImageList{"ProblemsImageList", "ProblemsImageList", 16, 70, 2};
   ui::ImageList PopupImageList{"PopupImageList", "PopupImageList", 16, 16, 2};
-  // The header, the minimize and close glyphs, the Advanced sheet's pictures and the splash.
+  // The header, the minimize and close glyphs, the Advanced sheet's pictures and the
+  // About dialog's logo.
   ui::ImageList HeaderLeftImageList{"HeaderLeftImageList", "HeaderLeftImageList", 400, 91, 1};
   ui::ImageList HeaderRightImageList{"HeaderRightImageList", "HeaderRightImageList", 300, 91, 1};
   ui::ImageList CaptionImageList{"CaptionImageList", "CaptionImageList", 20, 20, 2};
   ui::ImageList AdvImageList{"AdvImageList", "AdvImageList", 32, 32, 13};
-  ui::ImageList SplashImageList{"SplashImageList", "SplashImageList", 500, 200, 1};
   ui::ImageList LogoImageList{"LogoImageList", "LogoImageList", 40, 40, 1};
 
   ui::Timer ScanTimer{"ScanTimer", 20, false};

@@ -52,7 +52,7 @@ void THalvexMainForm::FormCreate() {
   };
   onActivate = [this] { FirstActivation(); };
   onMessage = [this](std::uint32_t message, std::uintptr_t, std::intptr_t lParam) {
-    return HandleMessage(message, lParam);
+    return OnProgramMessage(message, lParam);
   };
 }
 
@@ -151,7 +151,7 @@ void THalvexMainForm::Exit1Click() {
   services_.windows.Terminate();
 }
 
-bool THalvexMainForm::HandleMessage(std::uint32_t message, std::intptr_t lParam) {
+bool THalvexMainForm::OnProgramMessage(std::uint32_t message, std::intptr_t lParam) {
   if (message == kRestoreMessage) {
     // Only a copy hidden in the tray or minimized comes back; a visible one stays as it is.
     if (services_.windows.IsApplicationMinimized()) services_.windows.RestoreApplication();

@@ -37,11 +37,11 @@ struct MainFormServices {
 
 // What other parts of the program do when the main window asks; each may stay empty.
 struct MainFormHooks {
-  std::function<void()> showOptions;      // the preferences dialog
-  std::function<void()> fillBackupList;   // the backup sheet's list, before the sheet shows
-  std::function<void()> clearSelections;  // of the result list and the backup list, at exit
-  std::function<void()> checkForUpdate;   // the tray menu's "Update online"
-  std::function<void()> scanNow;          // the automatic scan of a start with an argument
+  std::function<void()> showOptions{};      // the preferences dialog
+  std::function<void()> fillBackupList{};   // the backup sheet's list, before the sheet shows
+  std::function<void()> clearSelections{};  // of the result list and the backup list, at exit
+  std::function<void()> checkForUpdate{};   // the tray menu's "Update online"
+  std::function<void()> scanNow{};          // the automatic scan of a start with an argument
 };
 
 class THalvexMainForm : public ui::Form {
@@ -118,7 +118,7 @@ class THalvexMainForm : public ui::Form {
   // The common first steps of the three sheet buttons; false while they must do nothing.
   bool BeginSheetChange(ui::Picture& pressed);
   void SetLinkUnderlines(ToolKind* underlined);
-  bool HandleMessage(std::uint32_t message, std::intptr_t lParam);
+  bool OnProgramMessage(std::uint32_t message, std::intptr_t lParam);
   void TrayMessage(std::intptr_t event);
   void QuitRequest();
   void FirstActivation();

@@ -2,7 +2,8 @@
 
 namespace halvex::app {
 
-TStartForm::TStartForm(const ui::ImageList& splash) : ui::Form("StartForm") {
+TStartForm::TStartForm() : ui::Form("StartForm") {
+  const ui::ImageList& splash = SplashImageList;
   borderStyle = ui::BorderStyle::None;
   alwaysOnTop = true;
   // Sized to its picture.

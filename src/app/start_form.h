@@ -7,8 +7,9 @@ namespace halvex::app {
 
 class TStartForm : public ui::Form {
  public:
-  explicit TStartForm(const ui::ImageList& splash);
+  TStartForm();
 
+  ui::ImageList SplashImageList{"SplashImageList", "SplashImageList", 500, 200, 1};
   ui::Picture SplashImage{"SplashImage"};
 };
 

@@ -83,7 +83,10 @@ void Control::AddChild(Control& child) {
   if (child.parent_ != nullptr) child.parent_->RemoveChild(child);
   child.parent_ = this;
   children_.push_back(&child);
-  if (observer_ != nullptr) observer_->ChildAdded(*this, child);
+  if (observer_ != nullptr) {
+    child.SetObserver(observer_);
+    observer_->ChildAdded(*this, child);
+  }
 }
 
 void Control::RemoveChild(Control& child) {
