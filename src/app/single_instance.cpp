@@ -8,7 +8,7 @@ InstanceOutcome HandOverToRunningCopy(platform::WindowMessages& windows) {
   const auto running = windows.FindTopLevelWindow(kMainWindowClass);
   if (!running) return InstanceOutcome::FirstCopy;
   // Even when the post fails the other copy exists; a second one must not start beside it.
-  (void)windows.PostMessage(*running, kRestoreMessage, 0, 0);
+  (void)windows.PostToWindow(*running, kRestoreMessage, 0, 0);
   return InstanceOutcome::HandedOver;
 }
 

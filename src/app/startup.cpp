@@ -44,6 +44,7 @@ std::optional<RunningProgram> StartProgram(const StartupServices& services,
       MainFormServices{services.windows, desktop.messages, desktop.pump, desktop.processes,
                        services.run, *program.dm, settings, startArgument},
       seams.hooks);
+  services.windows.SetMainForm(*program.mainForm);
   services.windows.Show(*program.mainForm);
   return program;
 }

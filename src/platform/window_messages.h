@@ -17,7 +17,7 @@ class WindowMessages {
   virtual ~WindowMessages() = default;
   // A top-level window of that class, of any process; nullopt when there is none.
   virtual std::optional<WindowHandle> FindTopLevelWindow(std::string_view className) = 0;
-  [[nodiscard]] virtual bool PostMessage(WindowHandle window, std::uint32_t message,
+  [[nodiscard]] virtual bool PostToWindow(WindowHandle window, std::uint32_t message,
                                          std::uintptr_t wParam, std::intptr_t lParam) = 0;
 };
 

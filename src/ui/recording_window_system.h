@@ -22,6 +22,7 @@ class RecordingWindowSystem final : public WindowSystem {
   void PickFromNextMenu(std::string itemName) { nextMenuPick_ = std::move(itemName); }
 
   void SetApplicationTitle(const std::string& title) override { title_ = title; }
+  void SetMainForm(Form& form) override { mainForm_ = form.name(); }
   void Show(Form& form) override;
   ModalResult ShowModal(Form& form) override;
   void Repaint(Control& control) override { repainted_.push_back(control.name()); }
@@ -46,6 +47,7 @@ class RecordingWindowSystem final : public WindowSystem {
   Size screen{1280, 1024};
 
   const std::string& title() const { return title_; }
+  const std::string& mainForm() const { return mainForm_; }
   const std::vector<std::string>& shown() const { return shown_; }
   const std::vector<std::string>& modals() const { return modals_; }
   const std::vector<std::string>& repainted() const { return repainted_; }
@@ -65,6 +67,7 @@ class RecordingWindowSystem final : public WindowSystem {
   std::map<std::string, ModalScript> modalScripts_;
   std::string nextMenuPick_;
   std::string title_;
+  std::string mainForm_;
   std::vector<std::string> shown_, modals_, repainted_, moved_;
   std::vector<Timer*> timers_;
   std::vector<MenuShown> menus_;

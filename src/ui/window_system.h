@@ -16,6 +16,9 @@ class WindowSystem {
   virtual ~WindowSystem() = default;
 
   virtual void SetApplicationTitle(const std::string& title) = 0;
+  // The window that stands for the application: minimizing, restoring and hiding the program
+  // act on it, and dialogs and menus belong to it.
+  virtual void SetMainForm(Form& form) = 0;
 
   // Creates the window's controls when they do not exist yet, and shows it.
   virtual void Show(Form& form) = 0;

@@ -232,6 +232,7 @@ TEST_F(StartProgramTest, WithTheUpdateCheckOffTheSplashStaysThreeSecondsBeforeTh
   EXPECT_EQ(windows.repainted(), (std::vector<std::string>{"StartForm"}));
   EXPECT_EQ(program->dm->platformClass(), 4);
   EXPECT_TRUE(program->mainForm->visible());
+  EXPECT_EQ(windows.mainForm(), "HalvexMainForm");
 }
 
 TEST_F(StartProgramTest, WithTheUpdateCheckOnTheCheckTakesThePlaceOfThePause) {

@@ -32,7 +32,7 @@ class RecordingWindowMessages final : public WindowMessages {
     return found->second;
   }
 
-  bool PostMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+  bool PostToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                    std::intptr_t lParam) override {
     posted_.push_back({window, message, wParam, lParam});
     return true;
