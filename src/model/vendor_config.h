@@ -1,0 +1,26 @@
+#pragma once
+// The vendor's web addresses built into the program: the home page (the site root) and the help
+// page ("/help"), used when the settings name none.
+//
+// The site defaults to http://www.halvex.example, a name of the reserved .example domain that
+// never reaches anybody's server. A release build names the real one at configure time:
+//   cmake --preset win64 -DHALVEX_VENDOR_SITE=http://www.example.com
+// and may set either address on its own with HALVEX_HOME_PAGE_URL or HALVEX_HELP_URL.
+#include <string_view>
+
+#ifndef HALVEX_VENDOR_SITE
+#define HALVEX_VENDOR_SITE "http://www.halvex.example"
+#endif
+#ifndef HALVEX_HOME_PAGE_URL
+#define HALVEX_HOME_PAGE_URL HALVEX_VENDOR_SITE "/"
+#endif
+#ifndef HALVEX_HELP_URL
+#define HALVEX_HELP_URL HALVEX_VENDOR_SITE "/help"
+#endif
+
+namespace halvex::model {
+
+inline constexpr std::string_view kVendorHomePage = HALVEX_HOME_PAGE_URL;
+inline constexpr std::string_view kVendorHelpPage = HALVEX_HELP_URL;
+
+}  // namespace halvex::model
