@@ -30,6 +30,9 @@ THalvexMainForm::~THalvexMainForm() {
 void THalvexMainForm::FormCreate() {
   firstActivation_ = true;
   SetRoundedRegion(24, 24, 2);
+  // The collections of the scan model live as long as the window; the drives the file checks
+  // skip are listed once.
+  scanModel_.ExcludedDrives = model::BuildExcludedDriveList(services_.files, scanModel_.abortFlag);
   MainNotebook.SetPageIndex(0);
   scanSheet_->ScanNotebook.SetPageIndex(scanSheet_->ScanNotebook.PageIndexOf("ScanSections"));
   scanSheet_->SetScanPageState(ScanPageState::First);
@@ -57,7 +60,7 @@ void THalvexMainForm::FormCreate() {
 }
 
 bool THalvexMainForm::BeginSheetChange(ui::Picture& pressed) {
-  if (services_.run.busy()) return false;
+  if (services_.busy.busy()) return false;
   tools_.DestroyAll();
   ScanBtn.SetImageIndex(&pressed == &ScanBtn ? 0 : 1);
   BackupBtn.SetImageIndex(&pressed == &BackupBtn ? 2 : 3);
@@ -71,7 +74,7 @@ bool THalvexMainForm::BeginSheetChange(ui::Picture& pressed) {
 
 void THalvexMainForm::ScanBtnClick() {
   if (!BeginSheetChange(ScanBtn)) return;
-  services_.run.abortFlag = ui::abort_flag::kRun;
+  scanModel_.abortFlag = model::abort_flag::kRun;
   scanSheet_->ScanNotebook.SetPageIndex(scanSheet_->ScanNotebook.PageIndexOf("ScanSections"));
   scanSheet_->SetScanPageState(ScanPageState::First);
   MainNotebook.SetPageIndex(0);
@@ -99,14 +102,15 @@ void THalvexMainForm::SetLinkUnderlines(ToolKind* underlined) {
 void THalvexMainForm::OpenTool(ToolKind kind) {
   // A tool's long loop may be running in the tool shown now; opening another tool would take
   // its place under it.
-  if (services_.run.busy() || tools_.AnyHoldsToolLinks()) return;
+  if (services_.busy.busy() || tools_.AnyHoldsToolLinks()) return;
   if (kind == ToolKind::RestorePoint) {
     switch (services_.dm.platformClass()) {
       case platform_class::kNt:
         break;
       case platform_class::kWindows95:
-        (void)services_.messages.Show("System Restore Point for Windows 2000 and XP!", kProductName,
-                                      platform::MessageButtons::Ok, platform::MessageIcon::Warning);
+        (void)services_.desktop.messages.Show("System Restore Point for Windows 2000 and XP!",
+                                              kProductName, platform::MessageButtons::Ok,
+                                              platform::MessageIcon::Warning);
         return;
       default:
         return;
@@ -126,7 +130,7 @@ void THalvexMainForm::CloseBtnClick() {
 
 void THalvexMainForm::HelpBtnClick() {
   // A browser that does not open leaves the window as it is.
-  (void)OpenUrlInBrowser(services_.processes, services_.settings.helpUrl);
+  (void)OpenUrlInBrowser(services_.desktop.processes, services_.settings.HelpURL);
 }
 
 void THalvexMainForm::OptionsBtnClick() {
@@ -134,7 +138,8 @@ void THalvexMainForm::OptionsBtnClick() {
 }
 
 void THalvexMainForm::AboutBtnClick() {
-  TAboutForm about(services_.processes, services_.settings.homePage, services_.dm.LogoImageList);
+  TAboutForm about(services_.desktop.processes, services_.settings.HomePage,
+                   services_.dm.LogoImageList);
   (void)services_.windows.ShowModal(about);
 }
 
@@ -143,7 +148,7 @@ void THalvexMainForm::OpenMenuClick() {
 }
 
 void THalvexMainForm::Home1Click() {
-  (void)OpenUrlInBrowser(services_.processes, services_.settings.homePage);
+  (void)OpenUrlInBrowser(services_.desktop.processes, services_.settings.HomePage);
 }
 
 void THalvexMainForm::Exit1Click() {
@@ -183,7 +188,7 @@ void THalvexMainForm::TrayMessage(std::intptr_t event) {
 
 void THalvexMainForm::QuitRequest() {
   // A running scan stops at its next item; the program ends once its handler has returned.
-  services_.run.abortFlag = ui::abort_flag::kStopScan;
+  scanModel_.abortFlag = model::abort_flag::kStopScan;
   if (hooks_.clearSelections) hooks_.clearSelections();
   services_.windows.Terminate();
 }
@@ -192,7 +197,7 @@ void THalvexMainForm::FirstActivation() {
   if (!firstActivation_) return;
   firstActivation_ = false;
   if (IsBlank(services_.startArgument) || !hooks_.scanNow) return;
-  services_.pump.SleepPumping(1000);
+  services_.desktop.pump.SleepPumping(1000);
   if (!services_.windows.terminated()) hooks_.scanNow();
 }
 

@@ -7,18 +7,18 @@
 #include <memory>
 #include <string>
 
-#include "app/app_settings.h"
 #include "app/data_module.h"
 #include "app/scan_sheet.h"
 #include "app/tool_host.h"
-#include "platform/message_boxes.h"
-#include "platform/message_pump.h"
-#include "platform/process_starter.h"
+#include "model/scan_model.h"
+#include "model/settings.h"
+#include "platform/desktop.h"
+#include "platform/file_system.h"
+#include "ui/busy_state.h"
 #include "ui/label.h"
 #include "ui/notebook.h"
 #include "ui/panel.h"
 #include "ui/picture.h"
-#include "ui/run_state.h"
 #include "ui/tray_icon.h"
 #include "ui/window_system.h"
 
@@ -26,12 +26,11 @@ namespace halvex::app {
 
 struct MainFormServices {
   ui::WindowSystem& windows;
-  platform::MessageBoxes& messages;
-  platform::MessagePump& pump;
-  platform::ProcessStarter& processes;
-  ui::RunState& run;
+  platform::Desktop& desktop;
+  platform::FileSystem& files;
+  ui::BusyState& busy;
   TDM& dm;
-  AppSettings settings;
+  model::TMyRegistryInfo settings;
   std::string startArgument;
 };
 
@@ -73,6 +72,9 @@ class THalvexMainForm : public ui::Form {
   void Exit1Click();
 
   ToolHost& tools() { return tools_; }
+  // The problem collections, the ignore list, the excluded drives and the abort flag, which the
+  // main window owns for the whole run.
+  model::ScanModel& scanModel() { return scanModel_; }
   ScanSheet& scanSheet() { return *scanSheet_; }
   const ui::TrayIcon& trayIcon() const { return trayIcon_; }
   ui::Label& ToolLink(ToolKind kind) { return toolLinks_[static_cast<std::size_t>(kind)]; }
@@ -125,6 +127,7 @@ class THalvexMainForm : public ui::Form {
 
   MainFormServices services_;
   MainFormHooks hooks_;
+  model::ScanModel scanModel_;
   std::array<ui::Label, kToolCount> toolLinks_;
   std::array<AdvancedPair, kToolCount> pairs_;
   std::unique_ptr<ScanSheet> scanSheet_;

@@ -21,7 +21,8 @@ std::optional<RunningProgram> StartProgram(const StartupServices& services,
   if (HandOverToRunningCopy(desktop.windows) == InstanceOutcome::HandedOver) return std::nullopt;
 
   services.windows.SetApplicationTitle(kApplicationTitle);
-  const AppSettings settings = seams.loadSettings ? seams.loadSettings() : AppSettings{};
+  const model::TMyRegistryInfo settings =
+      seams.loadSettings ? seams.loadSettings() : model::LoadSettings(services.registry);
 
   RunningProgram program;
   {
@@ -29,10 +30,10 @@ std::optional<RunningProgram> StartProgram(const StartupServices& services,
     services.windows.Show(splash);
     services.windows.Repaint(splash);
 
-    program.dm = std::make_unique<TDM>(desktop.system, services.windows, settings.checkUpdate,
+    program.dm = std::make_unique<TDM>(desktop.system, services.windows, settings.CheckUpdate,
                                        seams.checkForUpdate);
     if (services.windows.terminated()) return std::nullopt;
-    if (!settings.checkUpdate) desktop.pump.SleepPumping(kSplashPause);
+    if (!settings.CheckUpdate) desktop.pump.SleepPumping(kSplashPause);
   }
 
   if (RunElevationStep(services.registry, desktop.system, desktop.processes, startArgument) ==
@@ -41,8 +42,8 @@ std::optional<RunningProgram> StartProgram(const StartupServices& services,
   }
 
   program.mainForm = std::make_unique<THalvexMainForm>(
-      MainFormServices{services.windows, desktop.messages, desktop.pump, desktop.processes,
-                       services.run, *program.dm, settings, startArgument},
+      MainFormServices{services.windows, desktop, services.files, services.busy, *program.dm,
+                       settings, startArgument},
       seams.hooks);
   services.windows.SetMainForm(*program.mainForm);
   services.windows.Show(*program.mainForm);

@@ -6,22 +6,27 @@
 #include <optional>
 #include <string>
 
-#include "app/app_settings.h"
 #include "app/data_module.h"
 #include "app/main_form.h"
+#include "model/settings.h"
 #include "platform/desktop.h"
+#include "platform/file_system.h"
 #include "platform/registry.h"
-#include "ui/run_state.h"
+#include "ui/busy_state.h"
 #include "ui/window_system.h"
 
 namespace halvex::app {
 
 struct StartupServices {
   platform::Registry& registry;
+  platform::FileSystem& files;
   platform::Desktop& desktop;
   ui::WindowSystem& windows;
-  ui::RunState& run;
+  ui::BusyState& busy;
 };
+
+// Loads the settings; the program's own is LoadSettings over the registry, tests hand in theirs.
+using SettingsLoader = std::function<model::TMyRegistryInfo()>;
 
 // The parts start-up calls that live elsewhere.
 struct StartupSeams {

@@ -32,6 +32,8 @@ TEST_F(MainFormTest, StartsOnTheScanSheetWithItsCaptionRegionAndTrayIcon) {
   EXPECT_EQ(windows.trayIcons()[0].first.tip, "Hal Vex");
   EXPECT_EQ(windows.trayIcons()[0].first.callbackMessage, 0x500u);
   EXPECT_EQ(windows.trayIcons()[0].second, "HalvexMainForm");
+  EXPECT_EQ(form->scanModel().ExcludedDrives, (std::vector<std::string>{"E:"}))
+      << "the CD-ROM drive is listed once, at creation";
 }
 
 struct SheetCase {
@@ -82,14 +84,14 @@ TEST_F(MainFormTest, ScanButtonReturnsToTheFirstStateAndClearsTheAbortFlag) {
   Make({.fillBackupList = [&] { ++backupListFills; }});
   form->BackupBtn.Click();
   EXPECT_EQ(backupListFills, 1);
-  run.abortFlag = ui::abort_flag::kStopScan;
+  form->scanModel().abortFlag = model::abort_flag::kStopScan;
   form->scanSheet().sections[3].picture.SetTag(0);
   form->scanSheet().sections[3].count.SetCaption("5");
   form->scanSheet().ScanNotebook.SetPageIndex(2);
 
   form->ScanBtn.Click();
 
-  EXPECT_EQ(run.abortFlag, ui::abort_flag::kRun);
+  EXPECT_EQ(form->scanModel().abortFlag, model::abort_flag::kRun);
   EXPECT_EQ(form->scanSheet().ScanNotebook.ActivePageName(), "ScanSections");
   EXPECT_EQ(form->scanSheet().sections[3].picture.tag(), 1);
   EXPECT_EQ(form->scanSheet().sections[3].picture.imageIndex(), 1);
@@ -108,7 +110,7 @@ TEST_F(MainFormTest, SheetButtonsDoNothingWhileALongLoopRuns) {
   form->ToolLink(ToolKind::TweakMemory).Click();
   ASSERT_NE(form->tools().Existing(ToolKind::TweakMemory), nullptr);
   {
-    const auto busy = run.Busy();
+    const auto loop = busy.Busy();
     for (ui::Picture* button : {&form->ScanBtn, &form->BackupBtn, &form->AdvanceBtn}) {
       button->Click();
       EXPECT_EQ(form->MainNotebook.ActivePageName(), "AdvancedSheet") << button->name();

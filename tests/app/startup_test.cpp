@@ -193,7 +193,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ArgumentQuoting,
 class StartProgramTest : public ::testing::Test {
  protected:
   std::optional<app::RunningProgram> Start(const std::string& argument = {}) {
-    return app::StartProgram({registry, desktop, windows, run},
+    return app::StartProgram({registry, files, desktop, windows, busy},
                              {[this] {
                                 ++settingsLoads;
                                 return settings;
@@ -213,9 +213,10 @@ class StartProgramTest : public ::testing::Test {
   platform::substitute::RecordingWindowMessages windowMessages;
   platform::substitute::FixedSystemInfo system;
   platform::Desktop desktop{messages, pump, processes, windowMessages, system};
+  platform::substitute::HostFileSystem files{{}, {}};
   ui::RecordingWindowSystem windows;
-  ui::RunState run;
-  app::AppSettings settings;
+  ui::BusyState busy;
+  model::TMyRegistryInfo settings;
   int settingsLoads = 0;
   int updateChecks = 0;
   bool updateEnds = false;
@@ -236,7 +237,7 @@ TEST_F(StartProgramTest, WithTheUpdateCheckOffTheSplashStaysThreeSecondsBeforeTh
 }
 
 TEST_F(StartProgramTest, WithTheUpdateCheckOnTheCheckTakesThePlaceOfThePause) {
-  settings.checkUpdate = true;
+  settings.CheckUpdate = true;
   auto program = Start();
   ASSERT_TRUE(program.has_value());
   EXPECT_EQ(updateChecks, 1);
@@ -244,7 +245,7 @@ TEST_F(StartProgramTest, WithTheUpdateCheckOnTheCheckTakesThePlaceOfThePause) {
 }
 
 TEST_F(StartProgramTest, AnUpdateCheckThatEndsTheProgramShowsNoMainWindow) {
-  settings.checkUpdate = true;
+  settings.CheckUpdate = true;
   updateEnds = true;
   EXPECT_FALSE(Start().has_value());
   EXPECT_EQ(windows.shown(), (std::vector<std::string>{"StartForm"}));

@@ -56,7 +56,7 @@ TEST_F(MainFormTest, TheQuitRequestStopsAScanClearsTheSelectionsAndEnds) {
   int clears = 0;
   Make({.clearSelections = [&] { ++clears; }});
   ASSERT_TRUE(form->HandleMessage(kTray, 0, 16));
-  EXPECT_EQ(run.abortFlag, ui::abort_flag::kStopScan);
+  EXPECT_EQ(form->scanModel().abortFlag, model::abort_flag::kStopScan);
   EXPECT_EQ(clears, 1);
   EXPECT_TRUE(windows.terminated());
 }
@@ -67,8 +67,8 @@ TEST_F(MainFormTest, AQuitRequestDuringALongLoopEndsTheLoopAtItsNextItem) {
   pump.AtPass(3, [&] { form->HandleMessage(kTray, 0, 16); });
   int items = 0;
   {
-    const auto busy = run.Busy();
-    while (run.abortFlag != ui::abort_flag::kStopScan && items < 100) {
+    const auto loop = busy.Busy();
+    while (form->scanModel().abortFlag != model::abort_flag::kStopScan && items < 100) {
       ++items;
       pump.ProcessMessages();
     }

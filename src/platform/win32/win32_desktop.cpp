@@ -10,7 +10,9 @@ namespace {
 
 // The window the boxes belong to: the active window of this thread, so that they are modal to
 // the program's windows.
-HWND OwnerWindow() { return GetActiveWindow(); }
+HWND OwnerWindow() {
+  return GetActiveWindow();
+}
 
 // Handles one message; false when it was the request to end the loop, which is posted again so
 // that the outer message loop sees it too.
@@ -82,7 +84,7 @@ std::optional<WindowHandle> Win32WindowMessages::FindTopLevelWindow(std::string_
 }
 
 bool Win32WindowMessages::PostToWindow(WindowHandle window, std::uint32_t message,
-                                      std::uintptr_t wParam, std::intptr_t lParam) {
+                                       std::uintptr_t wParam, std::intptr_t lParam) {
   return PostMessageA(reinterpret_cast<HWND>(window.value), message, wParam, lParam) != FALSE;
 }
 

@@ -32,7 +32,7 @@ class Win32WindowMessages final : public WindowMessages {
  public:
   std::optional<WindowHandle> FindTopLevelWindow(std::string_view className) override;
   bool PostToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-                   std::intptr_t lParam) override;
+                    std::intptr_t lParam) override;
 };
 
 class Win32SystemInfo final : public SystemInfo {

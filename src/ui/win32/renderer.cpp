@@ -132,8 +132,8 @@ HWND Renderer::Create(Control& control, HWND parent) {
     const char* className = kViewClass;
     if (control.kind() == ControlKind::Button) {
       className = "BUTTON";
-      style |= WS_TABSTOP |
-               (static_cast<Button&>(control).isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+      style |=
+          WS_TABSTOP | (static_cast<Button&>(control).isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
     } else if (control.kind() == ControlKind::CheckBox) {
       className = "BUTTON";
       style |= WS_TABSTOP | BS_CHECKBOX;
@@ -152,8 +152,7 @@ HWND Renderer::Create(Control& control, HWND parent) {
   windows_[&control] = window;
   control.SetObserver(this);
   if (IsSystemDrawn(control)) {
-    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(gdi_.FontFor(control.font())),
-                 FALSE);
+    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(gdi_.FontFor(control.font())), FALSE);
     if (control.kind() == ControlKind::CheckBox) {
       SendMessageA(window, BM_SETCHECK,
                    static_cast<CheckBox&>(control).checked() ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -198,9 +197,9 @@ void Renderer::ApplyRegion(Form& form, HWND window) {
   }
   const RoundedRegion& region = *form.region();
   // The region's right and bottom edges are exclusive, as the model's are.
-  HRGN shape = CreateRoundRectRgn(region.area.left, region.area.top, region.area.right + 1,
-                                  region.area.bottom + 1, region.ellipseWidth,
-                                  region.ellipseHeight);
+  HRGN shape =
+      CreateRoundRectRgn(region.area.left, region.area.top, region.area.right + 1,
+                         region.area.bottom + 1, region.ellipseWidth, region.ellipseHeight);
   SetWindowRgn(window, shape, TRUE);  // the system owns the region from now on
 }
 

@@ -6,7 +6,9 @@ namespace halvex::ui::win32 {
 
 namespace {
 
-RECT ToRect(const Rect& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+RECT ToRect(const Rect& rect) {
+  return {rect.left, rect.top, rect.right, rect.bottom};
+}
 
 }  // namespace
 

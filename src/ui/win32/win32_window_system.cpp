@@ -1,7 +1,7 @@
 #include "ui/win32/win32_window_system.h"
 
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include <cstring>
 
@@ -28,7 +28,9 @@ int Win32WindowSystem::RunMessageLoop() {
   return exitCode_;
 }
 
-void Win32WindowSystem::SetApplicationTitle(const std::string& title) { title_ = title; }
+void Win32WindowSystem::SetApplicationTitle(const std::string& title) {
+  title_ = title;
+}
 
 void Win32WindowSystem::SetMainForm(Form& form) {
   mainForm_ = &form;
@@ -80,7 +82,9 @@ void Win32WindowSystem::Repaint(Control& control) {
   }
 }
 
-void Win32WindowSystem::AttachTimer(Timer& timer) { renderer_->AttachTimer(timer); }
+void Win32WindowSystem::AttachTimer(Timer& timer) {
+  renderer_->AttachTimer(timer);
+}
 
 void Win32WindowSystem::ShowPopupMenu(PopupMenu& menu, Point at) {
   HMENU popup = CreatePopupMenu();
