@@ -39,7 +39,7 @@ TAboutForm::TAboutForm(platform::ProcessStarter& processes, std::string homePage
   };
   AddChild(abHomeBtn);
 
-  OkBtn.SetBounds(ui::Rect::At(266, 168, 75, 25));
+  OkBtn.SetBounds(ui::Rect::At(367 - 75 - 16, 239 - 25 - 16, 75, 25));
   OkBtn.modalResult = ui::ModalResult::Ok;
   OkBtn.isDefault = true;
   AddChild(OkBtn);

@@ -35,7 +35,7 @@ class TDM {
   // About dialog's logo.
   ui::ImageList HeaderLeftImageList{"HeaderLeftImageList", "HeaderLeftImageList", 400, 91, 1};
   ui::ImageList HeaderRightImageList{"HeaderRightImageList", "HeaderRightImageList", 300, 91, 1};
-  ui::ImageList CaptionImageList{"CaptionImageList", "CaptionImageList", 20, 20, 2};
+  ui::ImageList CaptionImageList{"CaptionImageList", "CaptionImageList", 20, 20, 4};
   ui::ImageList AdvImageList{"AdvImageList", "AdvImageList", 32, 32, 13};
   ui::ImageList LogoImageList{"LogoImageList", "LogoImageList", 40, 40, 1};
 

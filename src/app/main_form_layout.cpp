@@ -14,6 +14,8 @@ constexpr ui::Color kLeftPanelColor = ui::Color::Rgb(0xE4, 0xEC, 0xF4);
 constexpr ui::Color kSheetColor = ui::colors::kWhite;
 constexpr int kLinkTop = 166;
 constexpr int kLinkHeight = 20;
+// CaptionImageList holds the two glyphs, then the pieces of header behind each.
+constexpr int kHeaderBehindCaptionButtons = 2;
 
 template <typename T, std::size_t... I>
 std::array<T, kToolCount> MakePerTool(std::index_sequence<I...>) {
@@ -100,7 +102,7 @@ void THalvexMainForm::BuildHeader() {
     x += 76;
   }
 
-  // Blank until the pointer is over them.
+  // Seen only while the pointer is over them: away from it they show the header behind them.
   const struct {
     ui::Picture* button;
     int image;
@@ -113,7 +115,7 @@ void THalvexMainForm::BuildHeader() {
   for (const auto& entry : captionButtons) {
     entry.button->SetBounds(ui::Rect::At(entry.left, 6, 20, 20));
     entry.button->SetImageList(&dm.CaptionImageList);
-    entry.button->SetImageIndex(ui::Picture::kNoImage);
+    entry.button->SetImageIndex(entry.image + kHeaderBehindCaptionButtons);
     entry.button->SetHoverImageIndex(entry.image);
     entry.button->onClick = entry.click;
     HeaderRightImage.AddChild(*entry.button);
@@ -197,7 +199,7 @@ void THalvexMainForm::BuildAdvancedSheet() {
 
   constexpr int kPairTop = 60;
   constexpr int kPairHeight = 58;
-  constexpr int kColumnLeft[] = {28, 282};
+  constexpr int kColumnLeft[] = {28, 290};
   const char* errorUtilitiesHint =
       "For some system errors are tough to fix, it is strongly required to use special error "
       "utilities to fix these errors.";
@@ -211,7 +213,7 @@ void THalvexMainForm::BuildAdvancedSheet() {
     pair.image.SetBounds(ui::Rect::At(x, y, 32, 32));
     pair.image.SetImageList(&services_.dm.AdvImageList);
     pair.image.SetImageIndex(static_cast<int>(i));
-    pair.label.SetBounds(ui::Rect::At(x + 44, y + 7, 190, 18));
+    pair.label.SetBounds(ui::Rect::At(x + 44, y + 7, 206, 18));
     pair.label.SetFont({.pointSize = 9});
     // Picture and label turn the label blue together.
     ui::Label& label = pair.label;

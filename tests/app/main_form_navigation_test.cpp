@@ -207,11 +207,17 @@ TEST_F(MainFormTest, TheHeaderMovesTheWindowExceptOverTheButtonStrip) {
 
 TEST_F(MainFormTest, MinimizeAndClosePicturesAppearOnlyUnderThePointer) {
   Make();
-  for (ui::Picture* button : {&form->MinimizeBtn, &form->CloseBtn}) {
-    EXPECT_EQ(button->DisplayedImage(), ui::Picture::kNoImage) << button->name();
-    button->MouseEnter();
-    EXPECT_NE(button->DisplayedImage(), ui::Picture::kNoImage) << button->name();
-    button->MouseLeave();
+  // Images 0 and 1 are the glyphs; 2 and 3 the header behind the buttons.
+  const struct {
+    ui::Picture* button;
+    int glyph;
+  } cases[] = {{&form->MinimizeBtn, 0}, {&form->CloseBtn, 1}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.button->DisplayedImage(), c.glyph + 2) << c.button->name();
+    c.button->MouseEnter();
+    EXPECT_EQ(c.button->DisplayedImage(), c.glyph) << c.button->name();
+    c.button->MouseLeave();
+    EXPECT_EQ(c.button->DisplayedImage(), c.glyph + 2) << c.button->name();
   }
 }
 

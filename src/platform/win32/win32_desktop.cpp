@@ -1,6 +1,8 @@
 #include "platform/win32/win32_desktop.h"
 
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include <string>
 

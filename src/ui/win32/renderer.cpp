@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include <exception>
 #include <string>
 
 #include "ui/button.h"
@@ -46,7 +47,7 @@ bool IsSystemDrawn(const Control& control) {
 }
 
 // The window's outer rectangle for a client area at `client`, as the frame style needs.
-RECT OuterRect(const Form& form, DWORD style, DWORD exStyle, const Rect& client) {
+RECT OuterRect(DWORD style, DWORD exStyle, const Rect& client) {
   RECT outer{client.left, client.top, client.right, client.bottom};
   AdjustWindowRectEx(&outer, style, FALSE, exStyle);
   return outer;
@@ -122,7 +123,7 @@ HWND Renderer::Create(Control& control, HWND parent) {
                         (GetSystemMetrics(SM_CYSCREEN) - bounds.height()) / 2, bounds.width(),
                         bounds.height());
     }
-    const RECT outer = OuterRect(form, style, exStyle, client);
+    const RECT outer = OuterRect(style, exStyle, client);
     window = CreateWindowExA(exStyle, className, form.caption().c_str(), style, outer.left,
                              outer.top, outer.right - outer.left, outer.bottom - outer.top, owner_,
                              nullptr, GetModuleHandleA(nullptr), nullptr);
@@ -176,7 +177,7 @@ void Renderer::Place(Control& control) {
     GetClientRect(window, &current);
     if (current.right != bounds.width() || current.bottom != bounds.height()) {
       auto& form = static_cast<Form&>(control);
-      const RECT outer = OuterRect(form, FormStyle(form), FormExStyle(form),
+      const RECT outer = OuterRect(FormStyle(form), FormExStyle(form),
                                    Rect::At(0, 0, bounds.width(), bounds.height()));
       SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -292,7 +293,11 @@ LRESULT CALLBACK Renderer::TimerProc(HWND window, UINT message, WPARAM wParam, L
   auto* renderer = reinterpret_cast<Renderer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (message == WM_TIMER && renderer != nullptr) {
     auto* timer = reinterpret_cast<Timer*>(wParam);
-    if (renderer->timers_.contains(timer)) timer->Tick();
+    try {
+      if (renderer->timers_.contains(timer)) timer->Tick();
+    } catch (const std::exception& error) {
+      if (renderer->errorBox_) renderer->errorBox_(error.what());
+    }
     return 0;
   }
   return DefWindowProcA(window, message, wParam, lParam);
@@ -303,7 +308,14 @@ LRESULT CALLBACK Renderer::WindowProc(HWND window, UINT message, WPARAM wParam, 
   if (control == nullptr) return DefWindowProcA(window, message, wParam, lParam);
   auto* renderer = static_cast<Renderer*>(control->observer());
   if (renderer == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-  return renderer->Handle(*control, window, message, wParam, lParam);
+  // An error must not unwind through the system's code; like the application's standard
+  // handling, it is shown and the program goes on.
+  try {
+    return renderer->Handle(*control, window, message, wParam, lParam);
+  } catch (const std::exception& error) {
+    if (renderer->errorBox_) renderer->errorBox_(error.what());
+    return 0;
+  }
 }
 
 void Renderer::Paint(Control& control, HWND window) {

@@ -3,8 +3,10 @@
 // its model, and turns the system's notifications into the model's events. It decides nothing.
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <set>
+#include <string_view>
 
 #include "ui/control.h"
 #include "ui/form.h"
@@ -31,6 +33,10 @@ class Renderer final : public ControlObserver, public TimerObserver {
   void SetOwner(HWND owner) { owner_ = owner; }
   HWND owner() const { return owner_; }
   GdiCache& gdi() { return gdi_; }
+  // Shows an error that escaped a handler; the window goes on working.
+  void SetErrorBox(std::function<void(std::string_view)> errorBox) {
+    errorBox_ = std::move(errorBox);
+  }
 
   void AttachTimer(Timer& timer);
 
@@ -60,6 +66,7 @@ class Renderer final : public ControlObserver, public TimerObserver {
   HWND timerWindow_ = nullptr;
   HWND owner_ = nullptr;
   const Control* tracking_ = nullptr;  // the control the pointer is over
+  std::function<void(std::string_view)> errorBox_;
   GdiCache gdi_;
 };
 

@@ -1,7 +1,8 @@
 #include "ui/win32/win32_window_system.h"
 
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include <cstring>
 
@@ -15,7 +16,10 @@ constexpr WPARAM kMoveCommand = 0xF012;  // SC_MOVE with the pointer as the move
 
 }  // namespace
 
-Win32WindowSystem::Win32WindowSystem() : renderer_(std::make_unique<Renderer>()) {}
+Win32WindowSystem::Win32WindowSystem(platform::MessageBoxes& messages)
+    : renderer_(std::make_unique<Renderer>()) {
+  renderer_->SetErrorBox([&messages](std::string_view text) { messages.ShowError(text); });
+}
 
 Win32WindowSystem::~Win32WindowSystem() = default;
 

@@ -4,6 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "platform/message_boxes.h"
+
 #include "ui/window_system.h"
 
 namespace halvex::ui::win32 {
@@ -12,7 +14,8 @@ class Renderer;
 
 class Win32WindowSystem final : public WindowSystem {
  public:
-  Win32WindowSystem();
+  // An error that escapes a handler is shown by `messages`' standard error box.
+  explicit Win32WindowSystem(platform::MessageBoxes& messages);
   ~Win32WindowSystem() override;
 
   // Runs the message loop until Terminate; answers the exit code.
