@@ -22,4 +22,11 @@ TDM::TDM(platform::SystemInfo& system, ui::WindowSystem& windows, bool checkUpda
   if (checkUpdate && checkForUpdate) checkForUpdate();
 }
 
+void TDM::DrawImageWithText(int image, const ui::ImageList& list, ui::Picture& control,
+                            std::string text) const {
+  control.SetImageList(&list);
+  control.SetImageIndex(image);
+  control.SetOverlayText(std::move(text));
+}
+
 }  // namespace halvex::app

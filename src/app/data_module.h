@@ -6,6 +6,7 @@
 
 #include "platform/system_info.h"
 #include "ui/image_list.h"
+#include "ui/picture.h"
 #include "ui/popup_menu.h"
 #include "ui/timer.h"
 #include "ui/window_system.h"
@@ -19,6 +20,11 @@ class TDM {
       const std::function<void()>& checkForUpdate);
 
   std::uint8_t platformClass() const { return platformClass_; }
+
+  // Shows picture `image` of `list` in the control with `text` centred over it in a 9-point
+  // font: the picture buttons whose caption the program writes.
+  void DrawImageWithText(int image, const ui::ImageList& list, ui::Picture& control,
+                         std::string text) const;
 
   // The image lists, named and sized as the windows use them.
   ui::ImageList ToolsImageList{"ToolsImageList", "ToolsImageList", 126, 41, 6};
