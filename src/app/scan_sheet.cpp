@@ -16,6 +16,11 @@ constexpr std::array<const char*, kSectionCount> kSectionCaptions{
     "Start Menu Item",       "Most Recently Used Files"};
 
 constexpr int kStepHeight = 56;
+constexpr int kStepWidth = 270;
+
+ui::ImageList StepPicture(const char* resource) {
+  return {resource, resource, kStepWidth, kStepHeight, 1, ui::ImageFormat::Jpeg};
+}
 constexpr int kRowHeight = 24;
 constexpr int kColumnWidth = 250;
 constexpr int kFirstStateToolsHeight = 119;
@@ -35,15 +40,23 @@ ScanSheet::SectionRow::SectionRow(int number)
       count(model::FormatText("abItemCount%02d", number), "0") {}
 
 ScanSheet::ScanSheet(ui::Panel& sheet, TDM& dm)
-    : sections(MakeRows(std::make_index_sequence<kSectionCount>())), sheet_(sheet) {
+    // The second picture of the scanning state stands still.
+    : stepPictures{{{StepPicture("ScanFirst"), StepPicture("ScanFirst1")},
+                    {StepPicture("ScanInProcess"), StepPicture("ScanInProcess1")},
+                    {StepPicture("ScanResults"), StepPicture("ScanResults1")},
+                    {StepPicture("ScanFinish"), StepPicture("ScanFinish1")}}},
+      sections(MakeRows(std::make_index_sequence<kSectionCount>())),
+      sheet_(sheet) {
   const int width = sheet_.bounds().width();
   const int height = sheet_.bounds().height();
   sheet_.SetColor(ui::colors::kWhite);
 
-  ScanStepImage.SetBounds(ui::Rect::At(0, 0, width / 2, kStepHeight));
-  ScanStepImage1.SetBounds(ui::Rect::At(width / 2, 0, width - width / 2, kStepHeight));
-  ScanStepImage.SetColor(ui::Color::Rgb(0xEE, 0xF3, 0xF8));
-  ScanStepImage1.SetColor(ui::Color::Rgb(0xEE, 0xF3, 0xF8));
+  ScanStepImage.SetBounds(ui::Rect::At(0, 0, kStepWidth, kStepHeight));
+  ScanStepImage1.SetBounds(ui::Rect::At(kStepWidth, 0, width - kStepWidth, kStepHeight));
+  for (ui::Picture* step : {&ScanStepImage, &ScanStepImage1}) {
+    step->SetColor(ui::Color::Rgb(0xEE, 0xF3, 0xF8));
+    step->SetImageIndex(0);
+  }
   sheet_.AddChild(ScanStepImage);
   sheet_.AddChild(ScanStepImage1);
 
@@ -111,6 +124,9 @@ ScanSheet::ScanSheet(ui::Panel& sheet, TDM& dm)
 
 void ScanSheet::SetScanPageState(ScanPageState state) {
   state_ = state;
+  const StepPictures& pictures = stepPictures[static_cast<std::size_t>(state)];
+  ScanStepImage.SetImageList(&pictures.first);
+  ScanStepImage1.SetImageList(&pictures.second);
   const bool first = state == ScanPageState::First;
   const int toolsHeight = first ? kFirstStateToolsHeight : kOtherStateToolsHeight;
   const int height = sheet_.bounds().height();

@@ -38,6 +38,13 @@ class ScanSheet {
     explicit SectionRow(int number);
   };
 
+  // The step pictures of each page state, first and second (JPEG resources).
+  struct StepPictures {
+    ui::ImageList first;
+    ui::ImageList second;
+  };
+  std::array<StepPictures, 4> stepPictures;
+
   ui::Picture ScanStepImage{"ScanStepImage"};
   ui::Picture ScanStepImage1{"ScanStepImage1"};
   ui::Notebook ScanNotebook{"ScanNotebook"};

@@ -5,12 +5,16 @@
 
 namespace halvex::ui {
 
+// How the resource holds the strip: a bitmap, or a JPEG picture in raw data.
+enum class ImageFormat { Bitmap, Jpeg };
+
 struct ImageList {
   std::string name;      // as the windows call it ("StatImageList")
-  std::string resource;  // the bitmap resource holding the strip, left to right
+  std::string resource;  // the resource holding the strip, left to right
   int width = 0;
   int height = 0;
   int count = 0;
+  ImageFormat format = ImageFormat::Bitmap;
 
   bool Has(int index) const { return index >= 0 && index < count; }
 };
