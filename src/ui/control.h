@@ -25,6 +25,9 @@ enum class ControlKind {
   Button,
   CheckBox,
   Notebook,
+  ListView,
+  ListBox,
+  Edit,
 };
 
 // What changed, so that the renderer updates only that.
@@ -38,6 +41,10 @@ enum class Property {
   Image,
   Checked,
   Region,
+  Columns,    // list columns: captions and widths
+  Items,      // list rows, their texts, checks and count
+  Selection,  // selected, focused or top row
+  ReadOnly,
   Look,  // anything else that changes how the control is painted
 };
 

@@ -1,6 +1,7 @@
 // The small control kinds: what each holds beyond the common state, and how the portable ones
 // paint themselves.
 #include "ui/button.h"
+#include "ui/edit.h"
 #include "ui/form.h"
 #include "ui/label.h"
 #include "ui/notebook.h"
@@ -99,6 +100,18 @@ bool CheckBox::Click() {
   if (!IsShowing() || !enabled()) return false;
   SetChecked(!checked_);
   return true;
+}
+
+void Edit::SetReadOnly(bool readOnly) {
+  if (readOnly == readOnly_) return;
+  readOnly_ = readOnly;
+  Notify(Property::ReadOnly);
+}
+
+void Edit::SetText(std::string text) {
+  if (text == caption()) return;
+  SetCaption(std::move(text));
+  if (onChange) onChange();
 }
 
 void Notebook::AddPage(Panel& page) {
