@@ -1,11 +1,14 @@
 #include "ui/win32/renderer.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include <exception>
 #include <string>
 
 #include "ui/button.h"
+#include "ui/edit.h"
+#include "ui/list_view.h"
 #include "ui/win32/win32_canvas.h"
 
 namespace halvex::ui::win32 {
@@ -43,7 +46,53 @@ bool IsTopLevel(const Control& control) {
 }
 
 bool IsSystemDrawn(const Control& control) {
-  return control.kind() == ControlKind::Button || control.kind() == ControlKind::CheckBox;
+  switch (control.kind()) {
+    case ControlKind::Button:
+    case ControlKind::CheckBox:
+    case ControlKind::ListView:
+    case ControlKind::ListBox:
+    case ControlKind::Edit:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// The system's window class of a child control, with the styles that make it look and behave
+// as the model says.
+const char* ChildClass(Control& control, DWORD& style, DWORD& exStyle) {
+  switch (control.kind()) {
+    case ControlKind::Button:
+      style |=
+          WS_TABSTOP | (static_cast<Button&>(control).isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+      return "BUTTON";
+    case ControlKind::CheckBox:
+      style |= WS_TABSTOP | BS_CHECKBOX;
+      return "BUTTON";
+    case ControlKind::ListView:
+      style |= WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL;
+      if (static_cast<ListView&>(control).isVirtual()) style |= LVS_OWNERDATA;
+      exStyle |= WS_EX_CLIENTEDGE;
+      return WC_LISTVIEWA;
+    case ControlKind::ListBox:
+      // Rows without text, drawn by the program.
+      style |= WS_TABSTOP | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_NODATA | LBS_NOTIFY |
+               LBS_NOINTEGRALHEIGHT;
+      exStyle |= WS_EX_CLIENTEDGE;
+      return "LISTBOX";
+    case ControlKind::Edit: {
+      const auto& edit = static_cast<Edit&>(control);
+      style |= WS_TABSTOP |
+               (edit.multiLine() ? ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL
+                                 : ES_AUTOHSCROLL);
+      if (edit.readOnly()) style |= ES_READONLY;
+      exStyle |= WS_EX_CLIENTEDGE;
+      return "EDIT";
+    }
+    default:
+      style |= WS_CLIPCHILDREN;
+      return kViewClass;
+  }
 }
 
 // The window's outer rectangle for a client area at `client`, as the frame style needs.
@@ -84,6 +133,11 @@ Renderer::Renderer() {
   RegisterClassOnce(kViewClass, WindowProc, false);
   RegisterClassOnce(kFormClass, WindowProc, true);
   RegisterClassOnce(kTimerClass, TimerProc, false);
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
+  InitCommonControlsEx(&controls);
+  tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                             nullptr, GetModuleHandleA(nullptr), nullptr);
   timerWindow_ = CreateWindowExA(0, kTimerClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                  GetModuleHandleA(nullptr), nullptr);
   SetWindowLongPtrA(timerWindow_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -95,6 +149,7 @@ Renderer::~Renderer() {
     const_cast<Control*>(control)->SetObserver(nullptr);
   }
   if (timerWindow_ != nullptr) DestroyWindow(timerWindow_);
+  if (tooltip_ != nullptr) DestroyWindow(tooltip_);
 }
 
 HWND Renderer::WindowOf(const Control& control) const {
@@ -130,18 +185,9 @@ HWND Renderer::Create(Control& control, HWND parent) {
   } else {
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (control.visible() ? WS_VISIBLE : 0);
     if (!control.enabled()) style |= WS_DISABLED;
-    const char* className = kViewClass;
-    if (control.kind() == ControlKind::Button) {
-      className = "BUTTON";
-      style |=
-          WS_TABSTOP | (static_cast<Button&>(control).isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-    } else if (control.kind() == ControlKind::CheckBox) {
-      className = "BUTTON";
-      style |= WS_TABSTOP | BS_CHECKBOX;
-    } else {
-      style |= WS_CLIPCHILDREN;
-    }
-    window = CreateWindowExA(0, className, control.caption().c_str(), style, bounds.left,
+    DWORD exStyle = 0;
+    const char* className = ChildClass(control, style, exStyle);
+    window = CreateWindowExA(exStyle, className, control.caption().c_str(), style, bounds.left,
                              bounds.top, bounds.width(), bounds.height(), parent, nullptr,
                              GetModuleHandleA(nullptr), nullptr);
     if (window == nullptr) return nullptr;
@@ -158,7 +204,9 @@ HWND Renderer::Create(Control& control, HWND parent) {
       SendMessageA(window, BM_SETCHECK,
                    static_cast<CheckBox&>(control).checked() ? BST_CHECKED : BST_UNCHECKED, 0);
     }
+    InitializeList(control, window);
   }
+  AddHint(control, window);
   if (control.kind() == ControlKind::Form) ApplyRegion(static_cast<Form&>(control), window);
   CreateChildren(control, window);
   return window;
@@ -239,9 +287,18 @@ void Renderer::ControlChanged(Control& control, Property property) {
     case Property::Region:
       ApplyRegion(static_cast<Form&>(control), window);
       break;
+    case Property::Columns:
+    case Property::Items:
+    case Property::Selection:
+      SyncList(control, window, property);
+      break;
+    case Property::ReadOnly:
+      SendMessageA(window, EM_SETREADONLY, static_cast<Edit&>(control).readOnly(), 0);
+      break;
     case Property::Color:
     case Property::Image:
     case Property::Look:
+      if (control.kind() == ControlKind::ListView) SyncList(control, window, property);
       InvalidateRect(window, nullptr, FALSE);
       break;
   }
@@ -254,12 +311,30 @@ void Renderer::ChildAdded(Control& parent, Control& child) {
 
 void Renderer::Forget(Control& control) {
   if (HWND window = WindowOf(control)) {
+    if (!control.hint.empty() && tooltip_ != nullptr) {
+      TOOLINFOA tool{};
+      tool.cbSize = sizeof tool;
+      tool.hwnd = GetParent(window);
+      tool.uId = reinterpret_cast<UINT_PTR>(window);
+      SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
     // Messages sent while the window goes must not reach a model that is being destroyed.
     SetWindowLongPtrA(window, GWLP_USERDATA, 0);
     windows_.erase(&control);
   }
   if (tracking_ == &control) tracking_ = nullptr;
   for (Control* child : control.children()) Forget(*child);
+}
+
+void Renderer::AddHint(Control& control, HWND window) {
+  if (control.hint.empty() || tooltip_ == nullptr) return;
+  TOOLINFOA tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = GetParent(window);
+  tool.uId = reinterpret_cast<UINT_PTR>(window);
+  tool.lpszText = const_cast<char*>(control.hint.c_str());
+  SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void Renderer::ControlRemoved(Control& control) {
@@ -393,11 +468,28 @@ LRESULT Renderer::Handle(Control& control, HWND window, UINT message, WPARAM wPa
       }
       break;
     case WM_COMMAND:
-      if (HIWORD(wParam) == BN_CLICKED && lParam != 0) {
-        if (Control* clicked = ControlOf(reinterpret_cast<HWND>(lParam))) clicked->Click();
-        return 0;
+      if (lParam != 0) {
+        if (Control* child = ControlOf(reinterpret_cast<HWND>(lParam))) {
+          if (HandleCommand(*child, reinterpret_cast<HWND>(lParam), HIWORD(wParam))) return 0;
+        }
       }
       break;
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      if (Control* child = ControlOf(header->hwndFrom)) {
+        LRESULT result = 0;
+        if (HandleNotify(*child, lParam, result)) return result;
+      }
+      break;
+    }
+    case WM_DRAWITEM: {
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (Control* child = ControlOf(item->hwndItem)) {
+        DrawListRow(*child, *item);
+        return TRUE;
+      }
+      break;
+    }
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORSTATIC:
       if (Control* child = ControlOf(reinterpret_cast<HWND>(lParam))) {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <set>
+#include <string>
 #include <string_view>
 
 #include "ui/control.h"
@@ -60,11 +61,26 @@ class Renderer final : public ControlObserver, public TimerObserver {
   void ApplyRegion(Form& form, HWND window);
   // Drops the windows of the control's subtree from the map before they are destroyed.
   void Forget(Control& control);
+  void AddHint(Control& control, HWND window);
+
+  // The system's lists and text fields (renderer_lists.cpp).
+  void InitializeList(Control& control, HWND window);
+  void SyncList(Control& control, HWND window, Property property);
+  bool HandleCommand(Control& control, HWND window, WORD code);
+  bool HandleNotify(Control& control, LPARAM lParam, LRESULT& result);
+  void DrawListRow(Control& control, const DRAWITEMSTRUCT& item);
+  static LRESULT CALLBACK ListBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR id, DWORD_PTR data);
 
   std::map<const Control*, HWND> windows_;
   std::set<Timer*> timers_;
   HWND timerWindow_ = nullptr;
   HWND owner_ = nullptr;
+  HWND tooltip_ = nullptr;
+  // True while the renderer pushes a model's state into its list: the notifications that
+  // causes are the renderer's own and not the user's.
+  bool applying_ = false;
+  std::string textBuffer_;             // text handed to a virtual list view until it asks again
   const Control* tracking_ = nullptr;  // the control the pointer is over
   std::function<void(std::string_view)> errorBox_;
   GdiCache gdi_;

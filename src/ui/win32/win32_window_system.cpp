@@ -32,6 +32,10 @@ int Win32WindowSystem::RunMessageLoop() {
   return exitCode_;
 }
 
+void* Win32WindowSystem::NativeWindow(const Control& control) const {
+  return renderer_->WindowOf(control);
+}
+
 void Win32WindowSystem::SetApplicationTitle(const std::string& title) {
   title_ = title;
 }

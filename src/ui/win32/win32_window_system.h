@@ -20,6 +20,9 @@ class Win32WindowSystem final : public WindowSystem {
 
   // Runs the message loop until Terminate; answers the exit code.
   int RunMessageLoop();
+  // The window (HWND) that shows the control; null when it has none. For tests that check the
+  // real controls against their models.
+  void* NativeWindow(const Control& control) const;
 
   void SetApplicationTitle(const std::string& title) override;
   void SetMainForm(Form& form) override;
