@@ -43,7 +43,7 @@ std::optional<RunningProgram> StartProgram(const StartupServices& services,
 
   program.mainForm = std::make_unique<THalvexMainForm>(
       MainFormServices{services.windows, desktop, services.files, services.busy, *program.dm,
-                       settings, startArgument},
+                       settings, startArgument, services.platform},
       seams.hooks);
   services.windows.SetMainForm(*program.mainForm);
   services.windows.Show(*program.mainForm);
