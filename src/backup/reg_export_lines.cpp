@@ -1,5 +1,7 @@
 #include "backup/reg_export_lines.h"
 
+#include "platform/reg_file_syntax.h"
+
 namespace halvex::backup {
 
 RegExportLines StartRegExport(std::uint8_t platformClass) {
@@ -17,15 +19,7 @@ std::string RegExportFileBytes(const RegExportLines& file, platform::Locale& loc
     text += "\r\n";
   }
   if (file.encoding == RegExportEncoding::EightBit) return text;
-
-  const std::u16string units = locale.ToUtf16(text);
-  std::string bytes = "\xFF\xFE";
-  bytes.reserve(bytes.size() + units.size() * 2);
-  for (char16_t unit : units) {
-    bytes += static_cast<char>(unit & 0xFF);
-    bytes += static_cast<char>(unit >> 8);
-  }
-  return bytes;
+  return platform::Utf16LeFile(locale.ToUtf16(text));
 }
 
 }  // namespace halvex::backup

@@ -1,6 +1,5 @@
 #include "backup/reg_value_line.h"
 
-#include <algorithm>
 #include <vector>
 
 #include "model/text_format.h"
@@ -11,18 +10,6 @@ namespace {
 
 namespace reg_type = platform::reg_type;
 
-// True for REG_SZ data that "..." gives back exactly: one string, its NUL, no line break.
-bool IsPlainString(const std::vector<std::uint8_t>& data) {
-  if (data.empty() || data.back() != 0) return false;
-  return std::none_of(data.begin(), data.end() - 1,
-                      [](std::uint8_t byte) { return byte == 0 || byte == '\r' || byte == '\n'; });
-}
-
-bool IsTextType(std::uint32_t type) {
-  return type == reg_type::kString || type == reg_type::kExpandString ||
-         type == reg_type::kMultiString;
-}
-
 std::string_view AsText(const std::vector<std::uint8_t>& data) {
   return {reinterpret_cast<const char*>(data.data()), data.size()};
 }
@@ -31,20 +18,8 @@ std::string_view AsText(const std::vector<std::uint8_t>& data) {
 // bytes of the code page; every other type is bytes in both.
 std::vector<std::uint8_t> HexData(const platform::RegValue& value, RegExportEncoding encoding,
                                   platform::Locale& locale) {
-  if (!IsTextType(value.type) || encoding != RegExportEncoding::Utf16) return value.data;
-  const std::u16string units = locale.ToUtf16(AsText(value.data));
-  std::vector<std::uint8_t> bytes;
-  bytes.reserve(units.size() * 2);
-  for (char16_t unit : units) {
-    bytes.push_back(static_cast<std::uint8_t>(unit & 0xFF));
-    bytes.push_back(static_cast<std::uint8_t>(unit >> 8));
-  }
-  return bytes;
-}
-
-std::string HexTag(std::uint32_t type) {
-  if (type == reg_type::kBinary) return "hex:";
-  return model::FormatText("hex(%x):", static_cast<unsigned>(type));
+  if (!platform::IsTextType(value.type) || encoding != RegExportEncoding::Utf16) return value.data;
+  return platform::Utf16LeBytes(locale.ToUtf16(AsText(value.data)));
 }
 
 }  // namespace
@@ -57,7 +32,7 @@ std::string RegValueLine(std::string_view name, const platform::RegValue& value,
                          RegExportEncoding encoding, platform::Locale& locale) {
   std::string line =
       name.empty() ? std::string("@=") : "\"" + platform::EscapeRegString(name) + "\"=";
-  if (value.type == reg_type::kString && IsPlainString(value.data)) {
+  if (value.type == reg_type::kString && platform::IsPlainRegString(value.data)) {
     const std::string_view text = AsText(value.data);
     line += "\"" + platform::EscapeRegString(text.substr(0, text.size() - 1)) + "\"";
   } else if (value.type == reg_type::kDword && value.data.size() == 4) {
@@ -65,7 +40,7 @@ std::string RegValueLine(std::string_view name, const platform::RegValue& value,
                                  static_cast<std::uint32_t>(value.data[3]) << 24;
     line += model::FormatText("dword:%08X", static_cast<unsigned>(number));
   } else {
-    line += HexTag(value.type);
+    line += platform::RegHexTag(value.type);
     platform::AppendHexBytes(line, HexData(value, encoding, locale), platform::HexDigits::Upper);
   }
   return line;

@@ -1,0 +1,120 @@
+#include "backup/repair_backup.h"
+
+#include "backup/reg_export_lines.h"
+#include "backup/registry_export.h"
+#include "model/program_folder.h"
+#include "model/text_format.h"
+#include "scan/section_table.h"
+
+namespace halvex::backup {
+namespace {
+
+using scan::RepairTarget;
+
+// The section whose problems are shortcut files, which a registry export cannot hold.
+constexpr int kShortcutSection = 11;
+
+std::string TimeStamp(const platform::LocalTime& time) {
+  return model::FormatText("%04d%02d%02d_%02d%02d%02d", time.year, time.month, time.day, time.hour,
+                           time.minute, time.second);
+}
+
+// A backup already in the folder is the only undo of an earlier repair: it is never replaced.
+std::string UnusedPath(platform::FileSystem& files, const std::string& folder,
+                       const platform::LocalTime& time) {
+  const std::string stem = folder + "_" + TimeStamp(time);
+  std::string path = stem + ".reg";
+  for (int number = 2; files.FileExists(path); ++number) {
+    path = model::FormatText("%s_%d.reg", stem, number);
+  }
+  return path;
+}
+
+ExportOutcome Export(RegistrySource source, const RepairTarget& target, RegExportLines& file) {
+  if (target.kind == RepairTarget::Kind::KeyTree) {
+    return ExportRegistryKeyTree(source, target.keyPath, file);
+  }
+  return ExportRegistryValue(source, target.keyPath, target.valueName, file);
+}
+
+// Writes the file and reads it back: only bytes that are on the disk count as a backup.
+bool WriteAndCheck(platform::FileSystem& files, const std::string& folder, const std::string& path,
+                   const std::string& bytes) {
+  if (!files.FolderExists(folder) && !files.CreateFolder(folder)) return false;
+  if (files.WriteFile(path, bytes) && files.ReadFile(path) == bytes) return true;
+  (void)files.DeleteFile(path);  // a part of a backup must not pass for one
+  return false;
+}
+
+}  // namespace
+
+std::string RepairBackupFolder(platform::FileSystem& files) {
+  return model::InProgramFolder(files, kRepairBackupFolder);
+}
+
+std::string RepairBackupFileName(const platform::LocalTime& time) {
+  return "_" + TimeStamp(time) + ".reg";
+}
+
+std::string RepairBackupResult::Folder() const {
+  return path.substr(0, path.rfind('\\') + 1);
+}
+
+std::vector<RepairTarget> MarkedRegistryTargets(const model::ScanModel& model,
+                                                std::span<const int> resultRowSections) {
+  std::vector<RepairTarget> targets;
+  for (int section : resultRowSections) {
+    const scan::SectionRow* row = scan::FindSection(section);
+    if (row == nullptr || section == kShortcutSection) continue;
+    for (const auto& problem : model.SectionContents[static_cast<std::size_t>(section)]) {
+      if (!problem.Marked) continue;
+      RepairTarget target = row->routines.TargetOf(problem);
+      if (target.kind != RepairTarget::Kind::File) targets.push_back(std::move(target));
+    }
+  }
+  return targets;
+}
+
+RepairBackupResult WriteRepairBackup(platform::Platform& platform, std::uint8_t platformClass,
+                                     std::span<const RepairTarget> targets) {
+  const std::string folder = RepairBackupFolder(platform.files);
+  RepairBackupResult result;
+  result.path = UnusedPath(platform.files, folder, platform.clock.Now());
+
+  RegExportLines file = StartRegExport(platformClass);
+  const RegistrySource source{platform.registry, platform.locale};
+  for (const RepairTarget& target : targets) {
+    if (target.kind == RepairTarget::Kind::File) continue;
+    switch (Export(source, target, file)) {
+      case ExportOutcome::Exported:
+        ++result.savedTargets;
+        break;
+      case ExportOutcome::Failed:
+        ++result.unsavedTargets;
+        break;
+      case ExportOutcome::Missing:
+        break;  // the repair finds nothing to delete there either
+    }
+  }
+
+  if (!file.HasEntries()) {
+    result.status = result.unsavedTargets > 0 ? RepairBackupStatus::NotWritten
+                                              : RepairBackupStatus::NothingToSave;
+  } else if (!WriteAndCheck(platform.files, folder, result.path,
+                            RegExportFileBytes(file, platform.locale))) {
+    result.status = RepairBackupStatus::NotWritten;
+  } else {
+    result.status =
+        result.unsavedTargets > 0 ? RepairBackupStatus::Incomplete : RepairBackupStatus::Written;
+  }
+  return result;
+}
+
+RepairBackupResult WriteRepairBackup(platform::Platform& platform, std::uint8_t platformClass,
+                                     const model::ScanModel& model,
+                                     std::span<const int> resultRowSections) {
+  const std::vector<RepairTarget> targets = MarkedRegistryTargets(model, resultRowSections);
+  return WriteRepairBackup(platform, platformClass, targets);
+}
+
+}  // namespace halvex::backup
