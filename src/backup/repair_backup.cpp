@@ -1,9 +1,9 @@
 #include "backup/repair_backup.h"
 
+#include "backup/backup_names.h"
 #include "backup/reg_export_lines.h"
 #include "backup/registry_export.h"
 #include "model/program_folder.h"
-#include "model/text_format.h"
 #include "scan/section_table.h"
 
 namespace halvex::backup {
@@ -13,22 +13,6 @@ using scan::RepairTarget;
 
 // The section whose problems are shortcut files, which a registry export cannot hold.
 constexpr int kShortcutSection = 11;
-
-std::string TimeStamp(const platform::LocalTime& time) {
-  return model::FormatText("%04d%02d%02d_%02d%02d%02d", time.year, time.month, time.day, time.hour,
-                           time.minute, time.second);
-}
-
-// A backup already in the folder is the only undo of an earlier repair: it is never replaced.
-std::string UnusedPath(platform::FileSystem& files, const std::string& folder,
-                       const platform::LocalTime& time) {
-  const std::string stem = folder + "_" + TimeStamp(time);
-  std::string path = stem + ".reg";
-  for (int number = 2; files.FileExists(path); ++number) {
-    path = model::FormatText("%s_%d.reg", stem, number);
-  }
-  return path;
-}
 
 ExportOutcome Export(RegistrySource source, const RepairTarget& target, RegExportLines& file) {
   if (target.kind == RepairTarget::Kind::KeyTree) {
@@ -53,7 +37,7 @@ std::string RepairBackupFolder(platform::FileSystem& files) {
 }
 
 std::string RepairBackupFileName(const platform::LocalTime& time) {
-  return "_" + TimeStamp(time) + ".reg";
+  return "_" + BackupTimeStamp(time) + ".reg";
 }
 
 std::string RepairBackupResult::Folder() const {
@@ -79,7 +63,8 @@ RepairBackupResult WriteRepairBackup(platform::Platform& platform, std::uint8_t 
                                      std::span<const RepairTarget> targets) {
   const std::string folder = RepairBackupFolder(platform.files);
   RepairBackupResult result;
-  result.path = UnusedPath(platform.files, folder, platform.clock.Now());
+  result.path =
+      UnusedBackupPath(platform.files, folder + "_" + BackupTimeStamp(platform.clock.Now()));
 
   RegExportLines file = StartRegExport(platformClass);
   const RegistrySource source{platform.registry, platform.locale};
