@@ -19,16 +19,20 @@ else()
   set(HALVEX_TEST_DISCOVERY POST_BUILD)
 endif()
 
-# halvex_add_gtest(<name> SOURCES <files...> LIBS <targets...>)
-# One test executable; CTest lists each of its cases.
+# halvex_add_gtest(<name> SOURCES <files...> LIBS <targets...> [LABELS <labels...>] [SERIAL])
+# One test executable; CTest lists each of its cases. SERIAL cases run while no other test
+# runs: they compare the whole live registry, which the other tests change.
 function(halvex_add_gtest name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(ARG "SERIAL" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   set(properties TIMEOUT 120)
   if(ARG_LABELS)
     list(APPEND properties LABELS "${ARG_LABELS}")
+  endif()
+  if(ARG_SERIAL)
+    list(APPEND properties RUN_SERIAL ON)
   endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE ${HALVEX_TEST_DISCOVERY}
