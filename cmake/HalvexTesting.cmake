@@ -20,8 +20,7 @@ else()
 endif()
 
 # halvex_add_gtest(<name> SOURCES <files...> LIBS <targets...> [LABELS <labels...>] [SERIAL])
-# One test executable; CTest lists each of its cases. SERIAL cases run while no other test
-# runs: they compare the whole live registry, which the other tests change.
+# One test executable; CTest lists each of its cases. SERIAL cases never run beside others.
 function(halvex_add_gtest name)
   cmake_parse_arguments(ARG "SERIAL" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
@@ -32,7 +31,7 @@ function(halvex_add_gtest name)
     list(APPEND properties LABELS "${ARG_LABELS}")
   endif()
   if(ARG_SERIAL)
-    list(APPEND properties RUN_SERIAL ON)
+    list(APPEND properties RUN_SERIAL TRUE)
   endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE ${HALVEX_TEST_DISCOVERY}
