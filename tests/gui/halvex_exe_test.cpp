@@ -223,6 +223,27 @@ TEST(HalvexExe, ASecondStartRestoresTheFirstCopyAndEnds) {
   EXPECT_TRUE(first.WaitForEnd(kEndTimeout, code));
 }
 
+TEST(HalvexExe, ClosingHidesInTheTrayAndADoubleClickOnTheIconBringsItBack) {
+  Program program;
+  ASSERT_TRUE(program.started()) << program.failure();
+  HWND window = WaitForMainWindow(program.id(), kStartTimeout);
+  ASSERT_NE(window, nullptr);
+
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  for (int i = 0; i < 50 && IsWindowVisible(window); ++i) Sleep(100);
+  EXPECT_FALSE(IsWindowVisible(window)) << "closing should hide the program in the tray";
+  DWORD code = 0;
+  EXPECT_FALSE(program.WaitForEnd(500, code)) << "closing must not end the program";
+
+  PostMessageA(window, kTrayMessage, 0, WM_LBUTTONDBLCLK);
+  for (int i = 0; i < 50 && (!IsWindowVisible(window) || IsIconic(window)); ++i) Sleep(100);
+  EXPECT_TRUE(IsWindowVisible(window));
+  EXPECT_FALSE(IsIconic(window));
+
+  PostMessageA(window, kTrayMessage, 0, kQuitRequest);
+  EXPECT_TRUE(program.WaitForEnd(kEndTimeout, code));
+}
+
 TEST(HalvexExe, ScreenshotsOfTheSheetsAndTheAboutDialog) {
   Program program;
   ASSERT_TRUE(program.started()) << program.failure();
