@@ -223,6 +223,35 @@ TEST(HalvexExe, ASecondStartRestoresTheFirstCopyAndEnds) {
   EXPECT_TRUE(first.WaitForEnd(kEndTimeout, code));
 }
 
+// Counts the visible windows of the main window class, of any process.
+int MainWindowCount() {
+  int count = 0;
+  HWND window = nullptr;
+  while ((window = FindWindowExA(nullptr, window, "THalvexMainForm", nullptr)) != nullptr) {
+    if (IsWindowVisible(window)) ++count;
+  }
+  return count;
+}
+
+TEST(HalvexExe, TwoStartsInQuickSuccessionLeaveOneCopy) {
+  Program first;
+  ASSERT_TRUE(first.started()) << first.failure();
+  Sleep(200);  // the first copy is still on its splash
+  Program second;
+  ASSERT_TRUE(second.started()) << second.failure();
+
+  DWORD code = 1;
+  ASSERT_TRUE(second.WaitForEnd(kStartTimeout + kEndTimeout, code))
+      << "the second copy kept running beside the first";
+  EXPECT_EQ(code, 0u);
+  HWND window = WaitForMainWindow(first.id(), kStartTimeout);
+  ASSERT_NE(window, nullptr) << "the first copy did not show its window";
+  EXPECT_EQ(MainWindowCount(), 1);
+
+  PostMessageA(window, kTrayMessage, 0, kQuitRequest);
+  EXPECT_TRUE(first.WaitForEnd(kEndTimeout, code));
+}
+
 TEST(HalvexExe, ClosingHidesInTheTrayAndADoubleClickOnTheIconBringsItBack) {
   Program program;
   ASSERT_TRUE(program.started()) << program.failure();
