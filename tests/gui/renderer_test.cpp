@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/substitute/scripted_message_boxes.h"
+#include "ui/button.h"
 #include "ui/edit.h"
 #include "ui/form.h"
 #include "ui/label.h"
@@ -223,6 +224,20 @@ TEST_F(RendererTest, ATextFieldAndItsModelShareTheText) {
   EXPECT_EQ(changes, (std::vector<std::string>{"C:\\Temp", "D:\\Data"}));
   field.SetReadOnly(true);
   EXPECT_TRUE(GetWindowLongA(window, GWL_STYLE) & ES_READONLY);
+}
+
+TEST_F(RendererTest, EnterPressesTheDefaultButtonAndEscapeClosesTheDialog) {
+  Button ok("OkBtn", "&OK");
+  ok.isDefault = true;
+  ok.modalResult = ModalResult::Ok;
+  ok.SetBounds(Rect::At(10, 10, 75, 25));
+  panel.AddChild(ok);
+  Show();
+  HWND window = Window(form);
+  SendMessageA(window, WM_COMMAND, IDOK, 0);
+  EXPECT_EQ(form.modalResult(), ModalResult::Ok);
+  SendMessageA(window, WM_COMMAND, IDCANCEL, 0);
+  EXPECT_FALSE(form.visible());
 }
 
 TEST_F(RendererTest, TheFormsRegionAndCloseGoThroughTheModel) {

@@ -116,6 +116,17 @@ DWORD FormExStyle(const Form& form) {
   return exStyle;
 }
 
+// The button that Enter presses in a dialog.
+Button* DefaultButton(Control& control) {
+  if (auto* button = dynamic_cast<Button*>(&control); button != nullptr && button->isDefault) {
+    return button;
+  }
+  for (Control* child : control.children()) {
+    if (Button* found = DefaultButton(*child)) return found;
+  }
+  return nullptr;
+}
+
 MouseButton ButtonOf(UINT message) {
   switch (message) {
     case WM_RBUTTONDOWN:
@@ -508,6 +519,17 @@ LRESULT Renderer::Handle(Control& control, HWND window, UINT message, WPARAM wPa
       case WM_CLOSE:
         form.Close();
         return 0;
+      case WM_COMMAND:
+        // Enter and Escape in a modal dialog, as the dialog manager reports them.
+        if (lParam == 0 && LOWORD(wParam) == IDCANCEL) {
+          form.Close();
+          return 0;
+        }
+        if (lParam == 0 && LOWORD(wParam) == IDOK) {
+          if (Button* button = DefaultButton(form)) button->Click();
+          return 0;
+        }
+        break;
       case WM_SIZE:
         if (wParam != SIZE_MINIMIZED && IsTopLevel(form)) {
           const Size size{LOWORD(lParam), HIWORD(lParam)};
