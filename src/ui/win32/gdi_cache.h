@@ -4,8 +4,8 @@
 #include <windows.h>
 
 #include <map>
-#include <utility>
 #include <string>
+#include <utility>
 
 #include "ui/color.h"
 #include "ui/image_list.h"
