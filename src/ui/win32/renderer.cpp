@@ -39,13 +39,31 @@ bool IsSystemDrawn(const Control& control) {
   switch (control.kind()) {
     case ControlKind::Button:
     case ControlKind::CheckBox:
+    case ControlKind::RadioButton:
     case ControlKind::ListView:
     case ControlKind::ListBox:
     case ControlKind::Edit:
+    case ControlKind::TabControl:
+    case ControlKind::ProgressBar:
+    case ControlKind::StatusBar:
+    case ControlKind::SpinEdit:
+    case ControlKind::TimePicker:
+    case ControlKind::TreeView:
+    case ControlKind::Animation:
       return true;
     default:
       return false;
   }
+}
+
+bool IsList(const Control& control) {
+  return control.kind() == ControlKind::ListView || control.kind() == ControlKind::ListBox ||
+         control.kind() == ControlKind::TreeView;
+}
+
+bool IsTabPage(const Control& control) {
+  return control.parent() != nullptr && control.parent()->kind() == ControlKind::TabControl &&
+         control.align() == Align::Client;
 }
 
 // The system's window class of a child control, with the styles that make it look and behave
@@ -59,6 +77,32 @@ const char* ChildClass(Control& control, DWORD& style, DWORD& exStyle) {
     case ControlKind::CheckBox:
       style |= WS_TABSTOP | BS_CHECKBOX;
       return "BUTTON";
+    case ControlKind::RadioButton:
+      style |= WS_TABSTOP | BS_RADIOBUTTON;
+      return "BUTTON";
+    case ControlKind::TabControl:
+      style |= WS_TABSTOP | WS_CLIPCHILDREN;
+      return WC_TABCONTROLA;
+    case ControlKind::ProgressBar:
+      return PROGRESS_CLASSA;
+    case ControlKind::StatusBar:
+      // Placed where the model says, not glued to the parent's foot by the system.
+      style |= CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER;
+      return STATUSCLASSNAMEA;
+    case ControlKind::SpinEdit:
+      style |= WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL;
+      exStyle |= WS_EX_CLIENTEDGE;
+      return "EDIT";
+    case ControlKind::TimePicker:
+      style |= WS_TABSTOP | DTS_TIMEFORMAT | DTS_UPDOWN;
+      return DATETIMEPICK_CLASSA;
+    case ControlKind::TreeView:
+      style |= WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS;
+      exStyle |= WS_EX_CLIENTEDGE;
+      return WC_TREEVIEWA;
+    case ControlKind::Animation:
+      style |= ACS_TRANSPARENT | ACS_CENTER;
+      return ANIMATE_CLASSA;
     case ControlKind::ListView:
       style |= WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL;
       if (static_cast<ListView&>(control).isVirtual()) style |= LVS_OWNERDATA;
@@ -112,7 +156,10 @@ Renderer::Renderer() {
   RegisterClassOnce(kViewClass, WindowProc, false);
   RegisterClassOnce(kFormClass, WindowProc, true);
   RegisterClassOnce(kTimerClass, TimerProc, false);
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES |
+                                                     ICC_PROGRESS_CLASS | ICC_BAR_CLASSES |
+                                                     ICC_UPDOWN_CLASS | ICC_DATE_CLASSES |
+                                                     ICC_TREEVIEW_CLASSES | ICC_ANIMATE_CLASS};
   InitCommonControlsEx(&controls);
   tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
@@ -179,12 +226,17 @@ HWND Renderer::Create(Control& control, HWND parent) {
   control.SetObserver(this);
   if (IsSystemDrawn(control)) {
     SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(gdi_.FontFor(control.font())), FALSE);
-    if (control.kind() == ControlKind::CheckBox) {
+    if (control.kind() == ControlKind::CheckBox || control.kind() == ControlKind::RadioButton) {
       SendMessageA(window, BM_SETCHECK,
                    static_cast<CheckBox&>(control).checked() ? BST_CHECKED : BST_UNCHECKED, 0);
     }
-    InitializeList(control, window);
+    if (IsList(control)) {
+      InitializeList(control, window);
+    } else {
+      InitializeValue(control, window);
+    }
   }
+  if (IsTabPage(control)) PlaceTabPage(control, window);
   AddHint(control, window);
   if (control.kind() == ControlKind::Form) ApplyRegion(static_cast<Form&>(control), window);
   CreateChildren(control, window);
@@ -209,9 +261,15 @@ void Renderer::Place(Control& control) {
       SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+  } else if (IsTabPage(control)) {
+    PlaceTabPage(control, window);
   } else {
     SetWindowPos(window, nullptr, bounds.left, bounds.top, bounds.width(), bounds.height(),
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    if (const auto companion = companions_.find(&control); companion != companions_.end()) {
+      // The arrows follow their field.
+      SendMessageA(companion->second, UDM_SETBUDDY, reinterpret_cast<WPARAM>(window), 0);
+    }
   }
   for (Control* child : control.children()) {
     if (child->align() == Align::Client) Place(*child);
@@ -238,16 +296,26 @@ void Renderer::ControlChanged(Control& control, Property property) {
     case Property::Caption:
       SetWindowTextA(window, control.caption().c_str());
       InvalidateRect(window, nullptr, FALSE);
+      // A page's caption is its tab's.
+      if (IsTabPage(control)) {
+        if (HWND tabs = WindowOf(*control.parent())) SyncValue(*control.parent(), tabs);
+      }
       break;
     case Property::Visible:
       if (control.visible() && !IsTopLevel(control)) {
         SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
       }
       ShowWindow(window, control.visible() ? (IsTopLevel(control) ? SW_SHOW : SW_SHOWNA) : SW_HIDE);
+      if (const auto companion = companions_.find(&control); companion != companions_.end()) {
+        ShowWindow(companion->second, control.visible() ? SW_SHOWNA : SW_HIDE);
+      }
       if (!control.visible() && &control == tracking_) tracking_ = nullptr;
       break;
     case Property::Enabled:
       EnableWindow(window, control.enabled());
+      if (const auto companion = companions_.find(&control); companion != companions_.end()) {
+        EnableWindow(companion->second, control.enabled());
+      }
       break;
     case Property::Bounds:
       Place(control);
@@ -258,6 +326,9 @@ void Renderer::ControlChanged(Control& control, Property property) {
                      TRUE);
       }
       InvalidateRect(window, nullptr, FALSE);
+      break;
+    case Property::Value:
+      SyncValue(control, window);
       break;
     case Property::Checked:
       SendMessageA(window, BM_SETCHECK,
@@ -301,6 +372,11 @@ void Renderer::Forget(Control& control) {
     SetWindowLongPtrA(window, GWLP_USERDATA, 0);
     windows_.erase(&control);
   }
+  if (const auto companion = companions_.find(&control); companion != companions_.end()) {
+    DestroyWindow(companion->second);
+    companions_.erase(companion);
+  }
+  treeItems_.erase(&control);
   if (tracking_ == &control) tracking_ = nullptr;
   for (Control* child : control.children()) Forget(*child);
 }
