@@ -18,7 +18,9 @@ std::optional<RunningProgram> StartProgram(const StartupServices& services,
                                            const StartupSeams& seams,
                                            const std::string& startArgument) {
   platform::Desktop& desktop = services.desktop;
-  if (HandOverToRunningCopy(desktop.windows) == InstanceOutcome::HandedOver) return std::nullopt;
+  if (HandOverToRunningCopy(desktop.windows, desktop.pump) == InstanceOutcome::HandedOver) {
+    return std::nullopt;
+  }
 
   services.windows.SetApplicationTitle(kApplicationTitle);
   const model::TMyRegistryInfo settings =
