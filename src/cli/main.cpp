@@ -1,32 +1,72 @@
-// halvex-cli: the registry scan and repair from a console, on the live system or on a machine
-// folder (a registry.reg file plus drive folders).
+// halvex-cli: the registry scan from a console, on the live system or on a machine folder
+// (a registry.reg file plus drive folders). It runs the same scan driver and section routines
+// as the Windows program.
 #include <cstdio>
-#include <string_view>
+#include <string>
+#include <vector>
+
+#include "cli/command_line.h"
+#include "cli/console_front_end.h"
+#include "cli/machine_access.h"
+#include "cli/scan_report.h"
+#include "model/drive_checks.h"
+#include "model/scan_model.h"
+#include "model/settings.h"
+#include "scan/scan_driver.h"
 
 namespace {
 
-constexpr const char* kUsage =
-    "Usage: halvex-cli COMMAND [OPTIONS]\n"
-    "\n"
-    "Finds and repairs broken entries in the Windows registry.\n"
-    "\n"
-    "Commands:\n"
-    "  --help, help   Show this text.\n"
-    "\n"
-    "Exit codes: 0 success, 2 usage error.\n";
+using namespace halvex;
+
+constexpr int kNoProblems = 0;
+constexpr int kProblemsFound = 1;
+constexpr int kUsageError = 2;
+
+int Fail(const std::string& reason) {
+  std::fprintf(stderr, "halvex-cli: %s\n", reason.c_str());
+  return kUsageError;
+}
+
+int RunScan(const cli::ScanOptions& options) {
+  auto opened = cli::OpenMachine(options.machineFolder);
+  if (const auto* error = std::get_if<std::string>(&opened)) return Fail(*error);
+  platform::Platform& platform = std::get<std::unique_ptr<cli::Machine>>(opened)->platform();
+
+  model::ScanModel model;
+  model.ExcludedDrives = model::BuildExcludedDriveList(platform.files, model.abortFlag);
+  const model::TMyRegistryInfo settings = model::LoadSettings(platform.registry);
+  cli::ConsoleFrontEnd frontEnd(platform.locale, !options.json && cli::StandardErrorIsTerminal());
+  scan::ScanContext context{platform, model, settings, frontEnd};
+  model.ClearSectionProblems();
+  const scan::ScanOutcome outcome = scan::ScanAllSections(context, options.sections);
+  if (!outcome.ignoreListRead) {
+    std::fputs("halvex-cli: the ignore list could not be read; excluded entries may show again\n",
+               stderr);
+  }
+
+  if (options.json) {
+    std::puts(cli::ScanReportJson(model, platform.locale).dump(2).c_str());
+  } else {
+    std::fputs(cli::ScanReportText(model, platform.locale).c_str(), stdout);
+  }
+  return model.TotalProblemCount() > 0 ? kProblemsFound : kNoProblems;
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::string_view command = argc > 1 ? argv[1] : "";
-  if (command == "--help" || command == "help" || command == "-h") {
-    std::fputs(kUsage, stdout);
-    return 0;
+  const std::vector<std::string> arguments(argv + 1, argv + argc);
+  const auto parsed = cli::ParseCommandLine(arguments);
+  if (const auto* error = std::get_if<cli::UsageError>(&parsed)) {
+    return Fail(error->reason + " (try --help)");
   }
-  if (command.empty()) {
-    std::fputs("halvex-cli: no command given (try --help)\n", stderr);
-  } else {
-    std::fprintf(stderr, "halvex-cli: unknown command '%s' (try --help)\n", argv[1]);
+  const cli::CommandLine& line = std::get<cli::CommandLine>(parsed);
+  switch (line.command) {
+    case cli::CommandLine::Command::Help:
+      std::fputs(cli::kUsage, stdout);
+      return kNoProblems;
+    case cli::CommandLine::Command::Scan:
+      return RunScan(line.scan);
   }
-  return 2;
+  return kUsageError;
 }

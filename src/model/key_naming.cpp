@@ -1,31 +1,12 @@
 #include "model/key_naming.h"
 
 namespace halvex::model {
-namespace {
 
-struct RootName {
-  RootKey root;
-  std::string_view name;
-};
-
-constexpr RootName kRootNames[] = {
-    {RootKey::ClassesRoot, "HKEY_CLASSES_ROOT"},   {RootKey::CurrentUser, "HKEY_CURRENT_USER"},
-    {RootKey::LocalMachine, "HKEY_LOCAL_MACHINE"}, {RootKey::Users, "HKEY_USERS"},
-    {RootKey::CurrentConfig, "HKEY_CURRENT_CONFIG"},
-};
-
-}  // namespace
-
-std::string RootKeyName(RootKey root) {
-  for (const RootName& entry : kRootNames) {
-    if (entry.root == root) return std::string(entry.name);
-  }
-  return {};
-}
+std::string RootKeyName(RootKey root) { return std::string(platform::RootName(root)); }
 
 RootKey RootKeyFromName(std::string_view name) {
-  for (const RootName& entry : kRootNames) {
-    if (entry.name == name) return entry.root;
+  for (RootKey root : platform::kNamedRoots) {
+    if (platform::RootName(root) == name) return root;
   }
   return RootKey::None;
 }

@@ -17,11 +17,16 @@ namespace {
 
 DataType DataTypeOf(std::uint32_t type) {
   switch (type) {
-    case reg_type::kString: return DataType::String;
-    case reg_type::kExpandString: return DataType::ExpandString;
-    case reg_type::kDword: return DataType::Integer;
-    case reg_type::kBinary: return DataType::Binary;
-    default: return DataType::Unknown;
+    case reg_type::kString:
+      return DataType::String;
+    case reg_type::kExpandString:
+      return DataType::ExpandString;
+    case reg_type::kDword:
+      return DataType::Integer;
+    case reg_type::kBinary:
+      return DataType::Binary;
+    default:
+      return DataType::Unknown;
   }
 }
 
@@ -78,24 +83,22 @@ bool RegistryObject::KeyExists(std::string_view path) {
 }
 
 std::vector<std::string> RegistryObject::KeyNames() {
-  std::vector<std::string> names;
-  platform::KeyInfo info;
-  if (!hasOpenKey() || registry_.QueryInfo(open_, info) != RegStatus::Ok) return names;
-  names.reserve(info.subkeyCount);
-  std::string name;
-  for (std::uint32_t index = 0; registry_.EnumKey(open_, index, name) == RegStatus::Ok; ++index) {
-    names.push_back(name);
-  }
-  return names;
+  return ListNames(&platform::Registry::EnumKey, &platform::KeyInfo::subkeyCount);
 }
 
 std::vector<std::string> RegistryObject::ValueNames() {
+  return ListNames(&platform::Registry::EnumValue, &platform::KeyInfo::valueCount);
+}
+
+std::vector<std::string> RegistryObject::ListNames(EnumName enumerate,
+                                                   std::uint32_t platform::KeyInfo::*count) {
   std::vector<std::string> names;
   platform::KeyInfo info;
   if (!hasOpenKey() || registry_.QueryInfo(open_, info) != RegStatus::Ok) return names;
-  names.reserve(info.valueCount);
+  names.reserve(info.*count);
   std::string name;
-  for (std::uint32_t index = 0; registry_.EnumValue(open_, index, name) == RegStatus::Ok; ++index) {
+  for (std::uint32_t index = 0; (registry_.*enumerate)(open_, index, name) == RegStatus::Ok;
+       ++index) {
     names.push_back(name);
   }
   return names;
@@ -148,7 +151,7 @@ std::int32_t RegistryObject::ReadInteger(std::string_view name) {
 }
 
 std::optional<std::vector<std::uint8_t>> RegistryObject::ReadBinary(std::string_view name,
-                                                                   std::size_t capacity) {
+                                                                    std::size_t capacity) {
   RegValue value;
   if (!hasOpenKey() || registry_.QueryValue(open_, name, capacity, value) != RegStatus::Ok) {
     return std::nullopt;
@@ -162,7 +165,8 @@ bool RegistryObject::DeleteValue(std::string_view name) {
 
 bool RegistryObject::DeleteKey(std::string_view path) {
   const Target target = Resolve(path);
-  if (target.fullPath.empty() || target.path.empty()) return false;  // never a root or the key itself
+  if (target.fullPath.empty() || target.path.empty())
+    return false;  // never a root or the key itself
   return DeleteKeyTree(registry_, target.base, target.path);
 }
 

@@ -81,6 +81,10 @@ class RegistryObject {
     std::string fullPath;      // below the root
   };
   Target Resolve(std::string_view path) const;
+  // The names the platform enumerates by index (subkeys or values) of the open key.
+  using EnumName = platform::RegStatus (platform::Registry::*)(platform::KeyHandle, std::uint32_t,
+                                                               std::string&);
+  std::vector<std::string> ListNames(EnumName enumerate, std::uint32_t platform::KeyInfo::*count);
 
   platform::Registry& registry_;
   RootKey root_ = RootKey::None;

@@ -5,6 +5,18 @@
 
 namespace halvex::platform {
 
+std::string_view RootName(RootKey root) {
+  switch (root) {
+    case RootKey::ClassesRoot: return "HKEY_CLASSES_ROOT";
+    case RootKey::CurrentUser: return "HKEY_CURRENT_USER";
+    case RootKey::LocalMachine: return "HKEY_LOCAL_MACHINE";
+    case RootKey::Users: return "HKEY_USERS";
+    case RootKey::CurrentConfig: return "HKEY_CURRENT_CONFIG";
+    case RootKey::None: break;
+  }
+  return {};
+}
+
 bool IsRootHandle(KeyHandle key) {
   return std::any_of(std::begin(kNamedRoots), std::end(kNamedRoots),
                      [key](RootKey root) { return RootHandle(root) == key; });

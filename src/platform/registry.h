@@ -24,6 +24,10 @@ inline constexpr RootKey kNamedRoots[] = {RootKey::ClassesRoot, RootKey::Current
                                           RootKey::LocalMachine, RootKey::Users,
                                           RootKey::CurrentConfig};
 
+// The root's name as the system spells it ("HKEY_CURRENT_USER"); empty for None and for
+// handles that are not one of the named roots.
+std::string_view RootName(RootKey root);
+
 // Value types, numbered as the system numbers them (REG_SZ = 1 and so on).
 namespace reg_type {
 inline constexpr std::uint32_t kNone = 0;

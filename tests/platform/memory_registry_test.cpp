@@ -48,14 +48,33 @@ TEST_F(MemoryRegistryTest, ReplacingAValueKeepsItsPlaceAndNameCase) {
   EXPECT_THAT(key.ValueNames(), ElementsAre("First", "Second"));
 }
 
+TEST_F(MemoryRegistryTest, DeletingAValueKeepsTheOthersFindable) {
+  for (const char* name : {"one", "two", "three", "four"}) SetString("K", name);
+  model::RegistryObject key(registry);
+  key.SetRootKey(RootKey::LocalMachine);
+  ASSERT_TRUE(key.OpenKey("K", false));
+  ASSERT_TRUE(key.DeleteValue("TWO"));
+  EXPECT_FALSE(key.ValueExists("two"));
+  for (const char* name : {"one", "Three", "FOUR"}) EXPECT_TRUE(key.ValueExists(name)) << name;
+  ASSERT_TRUE(key.WriteString("four", "changed"));
+  EXPECT_EQ(key.ReadString("four"), "changed");
+  ASSERT_TRUE(key.WriteString("two", "again"));
+  EXPECT_THAT(key.ValueNames(), ElementsAre("one", "three", "four", "two"));
+}
+
 TEST_F(MemoryRegistryTest, NamesCompareThroughTheCodePageUpperCasing) {
-  registry.CloseKey(Create("Caf\xE9"));          // Café
-  registry.CloseKey(Create("\x9A" "koda"));      // škoda
+  registry.CloseKey(Create("Caf\xE9"));  // Café
+  registry.CloseKey(
+      Create("\x9A"
+             "koda"));  // škoda
   KeyHandle key;
   EXPECT_EQ(registry.OpenKey(RootHandle(RootKey::LocalMachine), "CAF\xC9", KeyAccess::Read, key),
             RegStatus::Ok);
   registry.CloseKey(key);
-  EXPECT_EQ(registry.OpenKey(RootHandle(RootKey::LocalMachine), "\x8A" "KODA", KeyAccess::Read, key),
+  EXPECT_EQ(registry.OpenKey(RootHandle(RootKey::LocalMachine),
+                             "\x8A"
+                             "KODA",
+                             KeyAccess::Read, key),
             RegStatus::Ok);
   registry.CloseKey(key);
 }

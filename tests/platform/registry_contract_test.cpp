@@ -41,8 +41,9 @@ TEST_P(RegistryContract, NamesCompareWithoutCaseAndKeepTheirCase) {
   SetString("MixedCase", "VALUENAME", "second");
   EXPECT_TRUE(ValueExists("MixedCase", "valuename"));
   KeyHandle key;
-  ASSERT_EQ(registry().OpenKey(platform::RootHandle(root()), Path("MixedCase"), KeyAccess::Read, key),
-            RegStatus::Ok);
+  ASSERT_EQ(
+      registry().OpenKey(platform::RootHandle(root()), Path("MixedCase"), KeyAccess::Read, key),
+      RegStatus::Ok);
   std::string name;
   ASSERT_EQ(registry().EnumValue(key, 0, name), RegStatus::Ok);
   EXPECT_EQ(name, "ValueName");

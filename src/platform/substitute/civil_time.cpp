@@ -76,4 +76,23 @@ std::optional<FileTime> FieldsToFileTime(const LocalTime& time) {
          static_cast<FileTime>(time.millisecond) * kTicksPerMillisecond;
 }
 
+std::optional<LocalTime> ParseTimeText(std::string_view text) {
+  // Positions of the digits and of the separators in "yyyy-mm-dd hh:nn:ss".
+  constexpr std::string_view kShape = "dddd-dd-dd dd:dd:dd";
+  if (text.size() != kShape.size()) return std::nullopt;
+  for (std::size_t i = 0; i < kShape.size(); ++i) {
+    const bool digit = text[i] >= '0' && text[i] <= '9';
+    if (kShape[i] == 'd' ? !digit : text[i] != kShape[i]) return std::nullopt;
+  }
+  const auto number = [&](std::size_t at, std::size_t size) {
+    int value = 0;
+    for (std::size_t i = at; i < at + size; ++i) value = value * 10 + (text[i] - '0');
+    return value;
+  };
+  const LocalTime time{
+      number(0, 4), number(5, 2), number(8, 2), number(11, 2), number(14, 2), number(17, 2), 0};
+  if (!IsValidTime(time)) return std::nullopt;
+  return time;
+}
+
 }  // namespace halvex::platform::substitute

@@ -2,6 +2,7 @@
 // Calendar arithmetic for the substitute platform: file times (100-ns ticks since 1601 UTC) to
 // calendar fields and back, with the system's range and validity rules.
 #include <optional>
+#include <string_view>
 
 #include "platform/clock.h"
 
@@ -20,5 +21,9 @@ bool IsValidTime(const LocalTime& time);
 std::optional<LocalTime> FileTimeToFields(FileTime time);
 // The file time of calendar fields; nullopt when IsValidTime is false.
 std::optional<FileTime> FieldsToFileTime(const LocalTime& time);
+
+// "yyyy-mm-dd hh:nn:ss", the form the machine folder's files write times in; nullopt for any
+// other text and for a time the calendar does not have.
+std::optional<LocalTime> ParseTimeText(std::string_view text);
 
 }  // namespace halvex::platform::substitute

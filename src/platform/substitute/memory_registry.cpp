@@ -15,6 +15,9 @@ struct MemoryRegistry::Node : std::enable_shared_from_this<Node> {
   Node* parent = nullptr;
   std::vector<std::shared_ptr<Node>> subkeys;  // sorted by upper-cased name
   std::vector<Value> values;                   // in the order they were made
+  // Upper-cased value name to its place in `values`: keys with thousands of values (shared
+  // libraries, fonts) are looked up once per value, which a linear search makes quadratic.
+  std::unordered_map<std::string, std::size_t> valueIndex;
   KeyFaults faults;
   bool deleted = false;
 };
@@ -40,7 +43,8 @@ bool SplitPath(std::string_view path, std::vector<std::string_view>& names) {
 }  // namespace
 
 MemoryRegistry::MemoryRegistry(const CodePage& codePage) : codePage_(codePage) {
-  for (RootKey root : kNamedRoots) roots_[static_cast<std::uint32_t>(root)] = std::make_shared<Node>();
+  for (RootKey root : kNamedRoots)
+    roots_[static_cast<std::uint32_t>(root)] = std::make_shared<Node>();
 }
 
 MemoryRegistry::~MemoryRegistry() = default;
@@ -58,17 +62,19 @@ RegStatus MemoryRegistry::Resolve(KeyHandle key, Handle& handle) const {
 }
 
 MemoryRegistry::Node* MemoryRegistry::FindChild(const Node& node, std::string_view name) const {
-  const auto at = std::lower_bound(
-      node.subkeys.begin(), node.subkeys.end(), name,
-      [this](const auto& child, std::string_view n) { return codePage_.CompareNoCase(child->name, n) < 0; });
+  const auto at = std::lower_bound(node.subkeys.begin(), node.subkeys.end(), name,
+                                   [this](const auto& child, std::string_view n) {
+                                     return codePage_.CompareNoCase(child->name, n) < 0;
+                                   });
   if (at != node.subkeys.end() && codePage_.EqualNoCase((*at)->name, name)) return at->get();
   return nullptr;
 }
 
 MemoryRegistry::Node& MemoryRegistry::AddChild(Node& node, std::string_view name) {
-  const auto at = std::lower_bound(
-      node.subkeys.begin(), node.subkeys.end(), name,
-      [this](const auto& child, std::string_view n) { return codePage_.CompareNoCase(child->name, n) < 0; });
+  const auto at = std::lower_bound(node.subkeys.begin(), node.subkeys.end(), name,
+                                   [this](const auto& child, std::string_view n) {
+                                     return codePage_.CompareNoCase(child->name, n) < 0;
+                                   });
   auto child = std::make_shared<Node>();
   child->name = std::string(name);
   child->parent = &node;
@@ -76,10 +82,8 @@ MemoryRegistry::Node& MemoryRegistry::AddChild(Node& node, std::string_view name
 }
 
 MemoryRegistry::Value* MemoryRegistry::FindValue(Node& node, std::string_view name) const {
-  for (Value& value : node.values) {
-    if (codePage_.EqualNoCase(value.name, name)) return &value;
-  }
-  return nullptr;
+  const auto found = node.valueIndex.find(codePage_.Upper(name));
+  return found == node.valueIndex.end() ? nullptr : &node.values[found->second];
 }
 
 KeyHandle MemoryRegistry::NewHandle(std::shared_ptr<Node> node, KeyAccess access) {
@@ -136,7 +140,9 @@ RegStatus MemoryRegistry::CreateKey(KeyHandle parent, std::string_view path, Key
   return RegStatus::Ok;
 }
 
-void MemoryRegistry::CloseKey(KeyHandle key) { handles_.erase(key.value); }
+void MemoryRegistry::CloseKey(KeyHandle key) {
+  handles_.erase(key.value);
+}
 
 RegStatus MemoryRegistry::QueryInfo(KeyHandle key, KeyInfo& info) {
   Handle handle;
@@ -186,7 +192,10 @@ RegStatus MemoryRegistry::SetValue(KeyHandle key, std::string_view name, std::ui
     return RegStatus::AccessDenied;
   }
   Value* value = FindValue(*handle.node, name);
-  if (value == nullptr) value = &handle.node->values.emplace_back(Value{std::string(name), type, {}});
+  if (value == nullptr) {
+    handle.node->valueIndex.emplace(codePage_.Upper(name), handle.node->values.size());
+    value = &handle.node->values.emplace_back(Value{std::string(name), type, {}});
+  }
   value->type = type;
   value->data.assign(data.begin(), data.end());
   return RegStatus::Ok;
@@ -201,7 +210,12 @@ RegStatus MemoryRegistry::DeleteValue(KeyHandle key, std::string_view name) {
   }
   const Value* value = FindValue(node, name);
   if (value == nullptr) return RegStatus::NotFound;
-  node.values.erase(node.values.begin() + (value - node.values.data()));
+  const auto position = static_cast<std::size_t>(value - node.values.data());
+  node.valueIndex.erase(codePage_.Upper(name));
+  node.values.erase(node.values.begin() + static_cast<std::ptrdiff_t>(position));
+  for (std::size_t i = position; i < node.values.size(); ++i) {
+    node.valueIndex[codePage_.Upper(node.values[i].name)] = i;
+  }
   return RegStatus::Ok;
 }
 

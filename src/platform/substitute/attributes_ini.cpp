@@ -1,0 +1,77 @@
+#include "platform/substitute/attributes_ini.h"
+
+#include "platform/file_system.h"
+#include "platform/substitute/civil_time.h"
+
+namespace halvex::platform::substitute {
+namespace {
+
+struct FlagName {
+  const char* name;
+  std::uint32_t bit;
+};
+
+const FlagName kFlags[] = {
+    {"readonly", file_attribute::kReadOnly},     {"hidden", file_attribute::kHidden},
+    {"system", file_attribute::kSystem},         {"archive", file_attribute::kArchive},
+    {"normal", file_attribute::kNormal},         {"temporary", file_attribute::kTemporary},
+    {"compressed", file_attribute::kCompressed},
+};
+
+std::string_view Trim(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+
+// Takes one item of a line's value; an error message when it is no flag and no time.
+std::optional<std::string> TakeItem(std::string_view item, AttributeOverride& entry) {
+  for (const FlagName& flag : kFlags) {
+    if (IniNameEquals(item, flag.name)) {
+      entry.attributes = entry.attributes.value_or(0) | flag.bit;
+      return std::nullopt;
+    }
+  }
+  const std::size_t equals = item.find('=');
+  const std::string_view name = Trim(item.substr(0, equals));
+  const bool creation = IniNameEquals(name, "created");
+  if (equals == std::string_view::npos || (!creation && !IniNameEquals(name, "written"))) {
+    return "expected readonly, hidden, system, archive, normal, temporary, compressed, "
+           "created=TIME or written=TIME, not '" +
+           std::string(item) + "'";
+  }
+  const std::optional<LocalTime> time = ParseTimeText(Trim(item.substr(equals + 1)));
+  const std::optional<FileTime> fileTime = time ? FieldsToFileTime(*time) : std::nullopt;
+  if (!fileTime) {
+    return "a time is written yyyy-mm-dd hh:nn:ss (UTC), not '" +
+           std::string(Trim(item.substr(equals + 1))) + "'";
+  }
+  (creation ? entry.creation : entry.lastWrite) = fileTime;
+  return std::nullopt;
+}
+
+}  // namespace
+
+AttributesIniResult ParseAttributesIni(std::string_view text) {
+  IniLinesResult read = ReadIniLines(text);
+  if (const LineError* error = std::get_if<LineError>(&read)) return *error;
+  std::vector<AttributeOverride> entries;
+  for (const IniLine& line : std::get<std::vector<IniLine>>(read)) {
+    if (line.isSection) return LineError{line.number, "attributes.ini has no sections"};
+    AttributeOverride entry;
+    entry.line = line.number;
+    entry.path = line.name;
+    for (std::size_t start = 0;;) {
+      const std::size_t comma = line.value.find(',', start);
+      const std::string_view item = Trim(std::string_view(line.value).substr(start, comma - start));
+      if (item.empty()) return LineError{line.number, "an empty item in '" + line.value + "'"};
+      if (auto problem = TakeItem(item, entry)) return LineError{line.number, *problem};
+      if (comma == std::string::npos) break;
+      start = comma + 1;
+    }
+    entries.push_back(std::move(entry));
+  }
+  return entries;
+}
+
+}  // namespace halvex::platform::substitute
