@@ -11,7 +11,6 @@
 
 namespace halvex::platform {
 
-
 // Attribute bits, numbered as the system numbers them.
 namespace file_attribute {
 inline constexpr std::uint32_t kReadOnly = 0x1;
@@ -48,6 +47,8 @@ struct DiskSpace {
   std::uint64_t totalBytes = 0;
 };
 
+// <windows.h> defines DeleteFile, CopyFile, ReplaceFile and GetDriveType as macros: a file that
+// includes it and uses this interface must #undef them (see win32_file_system.cpp).
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -63,8 +64,8 @@ class FileSystem {
   // Moves `from` over `to`, replacing `to` when it exists: how a file is rewritten safely.
   [[nodiscard]] virtual bool ReplaceFile(std::string_view from, std::string_view to) = 0;
 
-  // The entries of a folder in the file system's order, "." and ".." included; nullopt when
-  // the folder cannot be read.
+  // The entries of a folder in the file system's order, "." and ".." included (a drive root
+  // has neither, as on the system); nullopt when the folder cannot be read.
   virtual std::optional<std::vector<FileEntry>> ListFolder(std::string_view folder) = 0;
   // The attributes of a file or folder; nullopt when there is none.
   virtual std::optional<std::uint32_t> Attributes(std::string_view path) = 0;

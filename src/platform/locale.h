@@ -15,12 +15,14 @@ class Locale {
   virtual unsigned CodePage() = 0;
   // The system's ANSI upper-casing, which every case-insensitive comparison uses.
   virtual std::string Upper(std::string_view text) = 0;
-  // Double-byte code pages: whether the byte starts a two-byte character, and that character.
+  // Double-byte code pages: whether the byte starts a two-byte character, and that character
+  // (nullopt when the bytes form none, and always in a single-byte code page).
   virtual bool IsLeadByte(char byte) = 0;
   virtual std::optional<char16_t> DoubleByteToUtf16(char lead, char trail) = 0;
   // The text in UTF-8, for output outside the system (JSON, consoles).
   virtual std::string ToUtf8(std::string_view text) = 0;
-  // The system's short date and long time, joined by a blank ("10/12/2026 10:51:59").
+  // The system's short date and long time, joined by a blank ("10/12/2026 10:51:59 AM");
+  // empty for a time the calendar does not have, which the system refuses to format.
   virtual std::string FormatDateTime(const LocalTime& time) = 0;
 };
 

@@ -8,7 +8,9 @@ namespace halvex::platform {
 class ShellLinks {
  public:
   virtual ~ShellLinks() = default;
-  // The target path of the shortcut file; empty when it cannot be loaded or holds no path.
+  // The target path of the shortcut file, as the shell's GetPath gives it with UNC priority;
+  // empty when it cannot be loaded or holds no path, and for a shortcut path of 260 characters
+  // or more (the shell takes at most 259).
   virtual std::string ShortcutTarget(std::string_view shortcutPath) = 0;
 };
 

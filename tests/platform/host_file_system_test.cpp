@@ -219,9 +219,9 @@ TEST_F(HostFileSystemTest, ReplaceStaysOnItsDriveAndTakesTheCaseGiven) {
 TEST_F(HostFileSystemTest, CodePageNamesAreUtf8OnTheHost) {
   HostFileSystem files = MakeFiles();
   ASSERT_TRUE(files.WriteFile("C:\\Caf\xE9.txt", "x"));  // Café in Windows-1252
-  EXPECT_TRUE(fs::exists(Host("C/Caf\xC3\xA9.txt")));
+  EXPECT_TRUE(fs::exists(host_.path() / fs::path(u8"C/Caf\u00E9.txt")));
   EXPECT_TRUE(files.FileExists("C:\\CAF\xC9.TXT")) << "É is the capital of é";
-  WriteHostFile(Host("C/\xE2\x82\xAC.txt"), "");  // € on the host
+  WriteHostFile(host_.path() / fs::path(u8"C/\u20AC.txt"), "");
   EXPECT_TRUE(files.FileExists("C:\\\x80.txt"));
 #ifndef _WIN32
   WriteHostFile(Host("C/bad\xFF.txt"), "");  // no UTF-8: the machine cannot name it

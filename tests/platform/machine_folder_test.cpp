@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 
 #include "platform/substitute/civil_time.h"
 #include "tests/platform/host_temp_folder.h"
@@ -17,7 +18,14 @@ namespace fs = std::filesystem;
 namespace attribute = file_attribute;
 using ::testing::HasSubstr;
 
-const fs::path kWindows98 = fs::path(HALVEX_FIXTURES_DIR) / "machines" / "windows98";
+#ifdef _WIN32
+// The Windows tests run under Wine, whose prefix has no drive for the source tree; Wine reaches
+// host paths through this prefix.
+const fs::path kFixtures = fs::path("\\\\?\\unix") += HALVEX_FIXTURES_DIR;
+#else
+const fs::path kFixtures = HALVEX_FIXTURES_DIR;
+#endif
+const fs::path kWindows98 = kFixtures / "machines" / "windows98";
 
 void WriteHostFile(const fs::path& path, const std::string& bytes) {
   fs::create_directories(path.parent_path());
@@ -142,6 +150,32 @@ TEST(MachineFolderTest, AFolderWithARegistryAloneHasTheDefaults) {
   EXPECT_EQ(machine->clock().Now(), kDefaultNow);
 }
 
+TEST(MachineFolderTest, FilesKeepTheTimesOfTheirFolder) {
+  testing::HostTempFolder folder;
+  WriteHostFile(folder.path() / "registry.reg", "REGEDIT4\r\n");
+  WriteHostFile(folder.path() / "drives" / "C" / "old" / "file.txt", "x");
+  const auto stamp = std::chrono::file_clock::from_sys(
+      std::chrono::sys_seconds{std::chrono::seconds{1052179200}});  // 2003-05-06 00:00:00 UTC
+  fs::last_write_time(folder.path() / "drives" / "C" / "old" / "file.txt", stamp);
+#ifndef _WIN32
+  fs::last_write_time(folder.path() / "drives" / "C" / "old", stamp);  // Windows refuses it
+#endif
+  const std::unique_ptr<SubstituteMachine> machine = Load(folder.path());
+  ASSERT_NE(machine, nullptr);
+  const FileTime expected = *FieldsToFileTime({2003, 5, 6, 0, 0, 0, 0});
+  const auto root = machine->files().ListFolder("C:\\");
+  ASSERT_TRUE(root.has_value());
+  ASSERT_FALSE(root->empty());
+  EXPECT_EQ(root->front().name, "old");
+#ifndef _WIN32
+  EXPECT_EQ(root->front().lastWriteTime, expected);
+#endif
+  const auto old = machine->files().ListFolder("C:\\old");
+  ASSERT_TRUE(old.has_value());
+  ASSERT_EQ(old->size(), 3u);
+  EXPECT_EQ(old->back().lastWriteTime, expected);
+}
+
 TEST(MachineFolderTest, CodePage936MakesADoubleByteMachine) {
   testing::HostTempFolder folder;
   WriteHostFile(folder.path() / "registry.reg", "REGEDIT4\r\n");
@@ -249,7 +283,6 @@ TEST(MachineFolderTest, EachErrorNamesItsFileAndLine) {
       {"unreadable ini", {{"machine.ini/", ""}}, "machine.ini", 0, "cannot be read"},
       {"unlisted drive folder", {{"drives/D/", ""}}, "drives/D", 0, "does not list"},
       {"no drive folder", {{"drives/readme.txt", "x"}}, "drives/readme.txt", 0, "one folder per"},
-      {"drive twice", {{"drives/C/", ""}, {"drives/c/", ""}}, "drives/", 0, "second folder"},
       {"attributes of nothing",
        {{"attributes.ini", "; overrides\nC:\\absent.sys=hidden\n"}},
        "attributes.ini",
@@ -267,7 +300,13 @@ TEST(MachineFolderTest, EachErrorNamesItsFileAndLine) {
        "yesterday"},
       {"attributes section", {{"attributes.ini", "[files]\n"}}, "attributes.ini", 1, "sections"},
   };
-  for (const ErrorCase& c : cases) {
+  std::vector<ErrorCase> all(std::begin(cases), std::end(cases));
+#ifndef _WIN32
+  // Only a host that tells case apart can hold both.
+  all.push_back(
+      {"drive twice", {{"drives/C/", ""}, {"drives/c/", ""}}, "drives/", 0, "second folder"});
+#endif
+  for (const ErrorCase& c : all) {
     SCOPED_TRACE(c.what);
     testing::HostTempFolder folder, working;
     bool registryGiven = false;

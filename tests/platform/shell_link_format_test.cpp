@@ -10,7 +10,7 @@ namespace halvex::platform::substitute {
 namespace {
 
 using testing::BuildShortcutFile;
-using testing::ShortcutSpec;
+using testing::ShortcutLayout;
 
 std::string TargetOf(const std::string& bytes) {
   return ShortcutTargetFromBytes(bytes, CodePage::Windows1252());
@@ -22,7 +22,7 @@ void SetU32(std::string& bytes, std::size_t at, std::uint32_t value) {
 
 TEST(ShellLinkFormatTest, JoinsThePathsAsGetPathGivesThem) {
   struct Case {
-    ShortcutSpec spec;
+    ShortcutLayout layout;
     std::string target;
   };
   const Case cases[] = {
@@ -41,7 +41,7 @@ TEST(ShellLinkFormatTest, JoinsThePathsAsGetPathGivesThem) {
       {{.withIdList = true, .withLinkInfo = false, .description = "only an ID list"}, ""},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(TargetOf(BuildShortcutFile(c.spec).bytes), c.target) << c.target;
+    EXPECT_EQ(TargetOf(BuildShortcutFile(c.layout).bytes), c.target) << c.target;
   }
 }
 

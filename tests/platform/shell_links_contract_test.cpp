@@ -16,9 +16,9 @@ class ShellLinksContract : public FilesContract {
   }
   platform::ShellLinks& links() { return *underTest().links(); }
 
-  std::string TargetOf(const ShortcutSpec& spec) {
+  std::string TargetOf(const ShortcutLayout& layout) {
     const std::string name = "link" + std::to_string(written_++) + ".lnk";
-    Write(name, BuildShortcutFile(spec).bytes);
+    Write(name, BuildShortcutFile(layout).bytes);
     return links().ShortcutTarget(Path(name));
   }
 

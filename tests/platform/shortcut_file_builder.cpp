@@ -39,10 +39,10 @@ constexpr unsigned char kMyComputerItem[20] = {0x14, 0x00, 0x1F, 0x50, 0xE0, 0x4
                                                0x20, 0xEA, 0x3A, 0x69, 0x10, 0xA2, 0xD8,
                                                0x08, 0x00, 0x2B, 0x30, 0x30, 0x9D};
 
-std::string LinkInfo(const ShortcutSpec& spec) {
-  const bool local = !spec.localBasePath.empty();
-  const bool network = !spec.networkShare.empty();
-  const std::uint32_t headerSize = spec.withUnicode ? 0x24 : 0x1C;
+std::string LinkInfo(const ShortcutLayout& layout) {
+  const bool local = !layout.localBasePath.empty();
+  const bool network = !layout.networkShare.empty();
+  const std::uint32_t headerSize = layout.withUnicode ? 0x24 : 0x1C;
   std::string info(headerSize, '\0');
   SetU32(info, 4, headerSize);
   SetU32(info, 8, (local ? 0x1 : 0) | (network ? 0x2 : 0));
@@ -54,26 +54,26 @@ std::string LinkInfo(const ShortcutSpec& spec) {
     PutU32(info, 0x10);
     info.push_back('\0');
     SetU32(info, 16, static_cast<std::uint32_t>(info.size()));
-    PutAnsi(info, spec.localBasePath);
+    PutAnsi(info, layout.localBasePath);
   }
   if (network) {
     SetU32(info, 20, static_cast<std::uint32_t>(info.size()));
-    PutU32(info, static_cast<std::uint32_t>(0x14 + spec.networkShare.size() + 1));
+    PutU32(info, static_cast<std::uint32_t>(0x14 + layout.networkShare.size() + 1));
     PutU32(info, 0);     // no device name, no provider type
     PutU32(info, 0x14);  // the share name follows the fixed part
     PutU32(info, 0);
     PutU32(info, 0);
-    PutAnsi(info, spec.networkShare);
+    PutAnsi(info, layout.networkShare);
   }
   SetU32(info, 24, static_cast<std::uint32_t>(info.size()));
-  PutAnsi(info, spec.commonPathSuffix);
-  if (spec.withUnicode) {
+  PutAnsi(info, layout.commonPathSuffix);
+  if (layout.withUnicode) {
     if (local) {
       SetU32(info, 0x1C, static_cast<std::uint32_t>(info.size()));
-      PutUnicode(info, spec.localBasePath);
+      PutUnicode(info, layout.localBasePath);
     }
     SetU32(info, 0x20, static_cast<std::uint32_t>(info.size()));
-    PutUnicode(info, spec.commonPathSuffix);
+    PutUnicode(info, layout.commonPathSuffix);
   }
   SetU32(info, 0, static_cast<std::uint32_t>(info.size()));
   return info;
@@ -81,11 +81,11 @@ std::string LinkInfo(const ShortcutSpec& spec) {
 
 }  // namespace
 
-BuiltShortcut BuildShortcutFile(const ShortcutSpec& spec) {
+BuiltShortcut BuildShortcutFile(const ShortcutLayout& layout) {
   std::uint32_t flags = 0;
-  if (spec.withIdList) flags |= 0x1;
-  if (spec.withLinkInfo) flags |= 0x2;
-  if (!spec.description.empty()) flags |= 0x4;
+  if (layout.withIdList) flags |= 0x1;
+  if (layout.withLinkInfo) flags |= 0x2;
+  if (!layout.description.empty()) flags |= 0x4;
 
   BuiltShortcut built;
   std::string& out = built.bytes;
@@ -98,16 +98,16 @@ BuiltShortcut BuildShortcutFile(const ShortcutSpec& spec) {
   PutU32(out, 0);                   // icon index
   PutU32(out, 1);                   // show normally
   out.append(2 + 2 + 4 + 4, '\0');  // hot key and reserved fields
-  if (spec.withIdList) {
+  if (layout.withIdList) {
     PutU16(out, sizeof kMyComputerItem + 2);
     out.append(reinterpret_cast<const char*>(kMyComputerItem), sizeof kMyComputerItem);
     PutU16(out, 0);  // the terminal item
   }
   built.linkInfoAt = out.size();
-  if (spec.withLinkInfo) out += LinkInfo(spec);
-  if (!spec.description.empty()) {
-    PutU16(out, static_cast<std::uint16_t>(spec.description.size()));
-    out += spec.description;
+  if (layout.withLinkInfo) out += LinkInfo(layout);
+  if (!layout.description.empty()) {
+    PutU16(out, static_cast<std::uint16_t>(layout.description.size()));
+    out += layout.description;
   }
   PutU32(out, 0);  // the terminal block of the extra data
   return built;

@@ -8,7 +8,7 @@
 
 namespace halvex::testing {
 
-struct ShortcutSpec {
+struct ShortcutLayout {
   std::string localBasePath{};     // empty: no local path
   std::string commonPathSuffix{};  // appended to the local path or to the share
   std::string networkShare{};      // "\\server\share": the link points into a network share
@@ -24,6 +24,6 @@ struct BuiltShortcut {
 };
 
 // Texts are Windows-1252.
-BuiltShortcut BuildShortcutFile(const ShortcutSpec& spec);
+BuiltShortcut BuildShortcutFile(const ShortcutLayout& layout);
 
 }  // namespace halvex::testing

@@ -288,9 +288,17 @@ bool HostFileSystem::ReplaceFile(std::string_view from, std::string_view to) {
   if (target->exists && target->host == source->host) {
     // The same entry under another case: the name takes the case given.
     const fs::path renamed = source->host.parent_path() / HostName(target->lastName);
-    if (renamed == source->host) return true;
-    fs::rename(source->host, renamed, error);
+    if (renamed.filename().native() == source->host.filename().native()) return true;
+    // By way of another name: a host that ignores case takes the rename for a no-op.
+    fs::path between = source->host;
+    between += ".halvex-rename";
+    fs::rename(source->host, between, error);
     if (error) return false;
+    fs::rename(between, renamed, error);
+    if (error) {
+      fs::rename(between, source->host, error);
+      return false;
+    }
     MoveOverlay(source->host, renamed);
     return true;
   }

@@ -6,6 +6,8 @@
 #include <iterator>
 #include <map>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "platform/substitute/attributes_ini.h"
 #include "platform/substitute/reg_file_reader.h"
@@ -43,6 +45,28 @@ std::optional<fs::path> MakeWorkingFolder(const fs::path& parent, std::error_cod
   }
   error = std::make_error_code(std::errc::file_exists);
   return std::nullopt;
+}
+
+// Copies a drive folder with its modification times, which the machine shows as the files'
+// times (copy_file alone gives every copy the moment of copying).
+void CopyTree(const fs::path& from, const fs::path& to, std::error_code& error) {
+  fs::copy(from, to, fs::copy_options::recursive, error);
+  if (error) return;
+  std::vector<std::pair<fs::path, fs::file_time_type>> times;
+  for (fs::recursive_directory_iterator it(from, error), end; !error && it != end;
+       it.increment(error)) {
+    std::error_code timeError;
+    const fs::file_time_type time = it->last_write_time(timeError);
+    if (!timeError) times.emplace_back(to / it->path().lexically_relative(from), time);
+  }
+  // Reversed, every folder comes after what it holds: copying into a folder changed its time,
+  // setting the time of a file in it does not. A Windows host refuses times for folders
+  // (mingw sets them through the C runtime, which opens files only); they stay the copy's.
+  for (auto it = times.rbegin(); !error && it != times.rend(); ++it) {
+    std::error_code timeError, typeError;
+    fs::last_write_time(it->first, it->second, timeError);
+    if (timeError && !fs::is_directory(it->first, typeError)) error = timeError;
+  }
 }
 
 // The folder and each folder above it, up to the drive root.
@@ -183,7 +207,7 @@ MachineFolderResult LoadMachineFolder(const fs::path& folder, const fs::path& wo
   // From here on the machine owns the working folder and removes it on any error.
   auto machine = std::make_unique<SubstituteMachine>(settings, folder, *working);
   for (const auto& [letter, source] : std::get<std::map<char, fs::path>>(driveFolders)) {
-    fs::copy(source, *working / std::string(1, letter), fs::copy_options::recursive, error);
+    CopyTree(source, *working / std::string(1, letter), error);
     if (error) return MachineFolderError{source, 0, "cannot be copied: " + error.message()};
   }
   // The system's folders exist on every Windows machine, whatever the drive folders hold.
