@@ -16,6 +16,8 @@ constexpr std::string_view kCaption = "Hal Vex";
 constexpr std::string_view kUpdateQuestion =
     "A newer version of Halvex is available, Halvex will shut down to install the newer "
     "version.\rWould you like to update now?";
+constexpr std::string_view kUpToDate =
+    "There are no updates available at this time.\rYour Halvex is up-to-date.";
 
 }  // namespace
 
@@ -70,6 +72,15 @@ UpdateCheckOutcome CheckForUpdate(const UpdateCheckServices& services) {
       return UpdateCheckOutcome::UpdaterNotStarted;
   }
   return UpdateCheckOutcome::NoAnswer;
+}
+
+UpdateCheckOutcome CheckForUpdateOnRequest(const UpdateCheckServices& services) {
+  const UpdateCheckOutcome outcome = CheckForUpdate(services);
+  if (outcome == UpdateCheckOutcome::UpToDate) {
+    (void)services.messages.Show(kUpToDate, kCaption, platform::MessageButtons::Ok,
+                                 platform::MessageIcon::Information);
+  }
+  return outcome;
 }
 
 }  // namespace halvex::app

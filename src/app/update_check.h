@@ -53,4 +53,9 @@ enum class UpdateCheckOutcome {
 // outcome is UpdaterStarted.
 [[nodiscard]] UpdateCheckOutcome CheckForUpdate(const UpdateCheckServices& services);
 
+// The preferences' "Check for Update": as CheckForUpdate, and when there is no newer version
+// says "There are no updates available at this time.\rYour Halvex is up-to-date.". A failed
+// download ends the check silently.
+[[nodiscard]] UpdateCheckOutcome CheckForUpdateOnRequest(const UpdateCheckServices& services);
+
 }  // namespace halvex::app
