@@ -1,12 +1,10 @@
 #include "model/settings.h"
 
-#include "model/registry_object.h"
+#include "model/path_text.h"
 #include "model/vendor_config.h"
 
 namespace halvex::model {
-namespace {
 
-// A value of another type cannot be read as text; it counts as empty like a missing one.
 std::string ReadSetting(RegistryObject& key, std::string_view name) {
   try {
     return key.ReadString(name);
@@ -14,6 +12,8 @@ std::string ReadSetting(RegistryObject& key, std::string_view name) {
     return {};
   }
 }
+
+namespace {
 
 std::string OrDefault(std::string text, std::string_view fallback) {
   return text.empty() ? std::string(fallback) : text;
@@ -50,6 +50,13 @@ TMyRegistryInfo LoadSettings(platform::Registry& registry) {
   }
   (void)key.WriteString("Version", kInstalledVersion);
   return info;
+}
+
+std::string ReadInstalledVersion(platform::Registry& registry) {
+  RegistryObject key(registry);
+  key.SetRootKey(RootKey::CurrentUser);
+  if (!key.OpenKey(kSettingsKey, /*create=*/true)) return {};
+  return std::string(TrimText(ReadSetting(key, "Version")));
 }
 
 }  // namespace halvex::model

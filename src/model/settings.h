@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/registry_object.h"
 #include "platform/registry.h"
 
 namespace halvex::model {
@@ -33,5 +34,13 @@ struct TMyRegistryInfo {
 // or "0"; a value that cannot be read counts as empty. When the key cannot be opened the record
 // stays empty and false.
 TMyRegistryInfo LoadSettings(platform::Registry& registry);
+
+// A setting of the open key as text; a missing value, and a value of another type, read as "".
+std::string ReadSetting(RegistryObject& key, std::string_view name);
+
+// The installed version the update check compares with the server's: "Version" of the settings
+// key, without surrounding blanks. The key is created when it is missing; "" when it cannot be
+// opened or holds no version.
+std::string ReadInstalledVersion(platform::Registry& registry);
 
 }  // namespace halvex::model

@@ -26,4 +26,8 @@ std::vector<ClockBinding> ClockBindings() {
   return {{"Substitute", [] { return std::make_unique<platform::substitute::FixedClock>(); }}};
 }
 
+std::vector<SchedulerBinding> SchedulerBindings() {
+  return {{"Substitute", MakeSubstituteScheduler}};
+}
+
 }  // namespace halvex::testing

@@ -11,6 +11,7 @@
 #include "platform/win32/win32_locale.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell_links.h"
+#include "platform/win32/win32_task_scheduler.h"
 #include "tests/platform/platform_bindings.h"
 #include "tests/platform/registry_binding.h"
 #include "tests/platform/substitute_files.h"
@@ -37,6 +38,14 @@ class Win32Files final : public FilesUnderTest {
   platform::win32::Win32ShellLinks links_;
 };
 
+class Win32Scheduler final : public SchedulerUnderTest {
+ public:
+  platform::TaskSchedulerService& service() override { return service_; }
+
+ private:
+  platform::win32::Win32TaskSchedulerService service_;
+};
+
 }  // namespace
 
 std::vector<RegistryBinding> RegistryBindings() {
@@ -61,6 +70,11 @@ std::vector<LocaleBinding> LocaleBindings() {
 std::vector<ClockBinding> ClockBindings() {
   return {{"Win32", [] { return std::make_unique<platform::win32::Win32Clock>(); }},
           {"Substitute", [] { return std::make_unique<platform::substitute::FixedClock>(); }}};
+}
+
+std::vector<SchedulerBinding> SchedulerBindings() {
+  return {{"Win32", [] { return std::make_unique<Win32Scheduler>(); }},
+          {"Substitute", MakeSubstituteScheduler}};
 }
 
 }  // namespace halvex::testing

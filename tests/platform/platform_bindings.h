@@ -12,6 +12,7 @@
 #include "platform/file_system.h"
 #include "platform/locale.h"
 #include "platform/shell_links.h"
+#include "platform/task_scheduler.h"
 
 namespace halvex::testing {
 
@@ -27,6 +28,13 @@ class FilesUnderTest {
   virtual void RemoveTree(const std::string& path) = 0;
 };
 
+// A task scheduler binding, with whatever it needs kept alive beside it.
+class SchedulerUnderTest {
+ public:
+  virtual ~SchedulerUnderTest() = default;
+  virtual platform::TaskSchedulerService& service() = 0;
+};
+
 template <typename Made>
 struct Binding {
   std::string name;
@@ -39,11 +47,13 @@ struct Binding {
 using FilesBinding = Binding<FilesUnderTest>;
 using LocaleBinding = Binding<platform::Locale>;
 using ClockBinding = Binding<platform::Clock>;
+using SchedulerBinding = Binding<SchedulerUnderTest>;
 
 // The bindings of this test binary (each binary defines them).
 std::vector<FilesBinding> FilesBindings();
 std::vector<LocaleBinding> LocaleBindings();
 std::vector<ClockBinding> ClockBindings();
+std::vector<SchedulerBinding> SchedulerBindings();
 
 // Names a parameterised test after its binding.
 struct NamedAfterBinding {

@@ -2,8 +2,10 @@
 
 #include <stdexcept>
 
+#include "platform/substitute/fixed_clock.h"
 #include "platform/substitute/host_file_system.h"
 #include "platform/substitute/substitute_shell_links.h"
+#include "platform/substitute/substitute_task_scheduler.h"
 #include "tests/platform/host_temp_folder.h"
 
 namespace halvex::testing {
@@ -44,10 +46,24 @@ class SubstituteFiles final : public FilesUnderTest {
   platform::substitute::SubstituteShellLinks links_;
 };
 
+class SubstituteScheduler final : public SchedulerUnderTest {
+ public:
+  platform::TaskSchedulerService& service() override { return service_; }
+
+ private:
+  SubstituteFiles files_;
+  platform::substitute::FixedClock clock_;
+  platform::substitute::SubstituteTaskSchedulerService service_{files_.files(), clock_};
+};
+
 }  // namespace
 
 std::unique_ptr<FilesUnderTest> MakeSubstituteFiles() {
   return std::make_unique<SubstituteFiles>();
+}
+
+std::unique_ptr<SchedulerUnderTest> MakeSubstituteScheduler() {
+  return std::make_unique<SubstituteScheduler>();
 }
 
 }  // namespace halvex::testing
