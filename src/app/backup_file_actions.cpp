@@ -2,7 +2,7 @@
 
 #include "app/product.h"
 #include "backup/backup_files.h"
-#include "backup/registry_editor.h"
+#include "backup/registry_restore.h"
 
 namespace halvex::app {
 namespace {
@@ -30,8 +30,10 @@ void RestoreSelectedBackup(const BackupServices& services, const ui::ListView& l
       MessageAnswer::Yes) {
     return;
   }
-  const bool restored = backup::ImportRegistryFile(
-      services.processes, list.SubItem(row, kPathSubItem), services.Pump());
+  const bool restored =
+      backup::RestoreRegistryFile(services.platform, services.processes,
+                                  list.SubItem(row, kPathSubItem), services.Pump())
+          .ok();
   if (restored) {
     (void)Show(services, kRestoreDone, MessageButtons::Ok);
   } else {

@@ -9,7 +9,8 @@
 namespace halvex::app {
 
 // Asks, then has the registry editor import the selected row's file and waits for it while
-// the windows go on painting; success only when the editor ended with exit code 0.
+// the windows go on painting; success only when the import is in the registry
+// (RestoreRegistryFile).
 void RestoreSelectedBackup(const BackupServices& services, const ui::ListView& list);
 
 // Asks, then deletes the selected row's file and its row. A file that is already gone leaves
