@@ -28,8 +28,10 @@ ResultsView::ResultsView(ScanSheet& sheet, TDM& dm, model::ScanModel& model,
                          platform::FileSystem& files, platform::MessageBoxes& messages)
     : sheet_(sheet), dm_(dm), model_(model), files_(files), messages_(messages) {
   ui::Panel& page = sheet_.Repair;
-  const int width = sheet_.ScanNotebook.bounds().width();
-  const int height = sheet_.ScanNotebook.bounds().height();
+  // The page shows in the results state only.
+  const ui::Rect area = sheet_.NotebookBoundsIn(ScanPageState::Results);
+  const int width = area.width();
+  const int height = area.height();
 
   RepairGrid.SetBounds(ui::Rect::At(8, 6, width - 16, kGridHeight));
   RepairGrid.SetColumns({{"Section Name (Click below to see details)", width - 16 - 120 - 20},
@@ -44,6 +46,7 @@ ResultsView::ResultsView(ScanSheet& sheet, TDM& dm, model::ScanModel& model,
   const int headingTop = 6 + kGridHeight + 6;
   ProblemsPanel.SetBounds(ui::Rect::At(8, headingTop, width - 16, kHeadingHeight));
   ProblemsPanel.SetCaption("  Details of Problems found");
+  ProblemsPanel.captionAlign = ui::TextAlign::Left;
   abExcludeMsg.SetBounds(ui::Rect::At(width - 16 - 220, 0, 220, kHeadingHeight));
   abExcludeMsg.SetAlignment(ui::TextAlign::Right);
   ProblemsPanel.AddChild(abExcludeMsg);

@@ -122,6 +122,13 @@ ScanSheet::ScanSheet(ui::Panel& sheet, TDM& dm)
   SetScanPageState(ScanPageState::First);
 }
 
+ui::Rect ScanSheet::NotebookBoundsIn(ScanPageState state) const {
+  const int toolsHeight =
+      state == ScanPageState::First ? kFirstStateToolsHeight : kOtherStateToolsHeight;
+  return ui::Rect::At(0, kStepHeight, sheet_.bounds().width(),
+                      sheet_.bounds().height() - kStepHeight - toolsHeight);
+}
+
 void ScanSheet::SetScanPageState(ScanPageState state) {
   state_ = state;
   const StepPictures& pictures = stepPictures[static_cast<std::size_t>(state)];
@@ -132,8 +139,7 @@ void ScanSheet::SetScanPageState(ScanPageState state) {
   const int height = sheet_.bounds().height();
   ScanToolsPanel.SetBounds(
       ui::Rect::At(0, height - toolsHeight, sheet_.bounds().width(), toolsHeight));
-  ScanNotebook.SetBounds(
-      ui::Rect::At(0, kStepHeight, sheet_.bounds().width(), height - kStepHeight - toolsHeight));
+  ScanNotebook.SetBounds(NotebookBoundsIn(state));
 
   const bool selectAll = first || state == ScanPageState::Results;
   cbSelectAll.SetVisible(selectAll);

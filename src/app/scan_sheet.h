@@ -29,6 +29,8 @@ class ScanSheet {
   // section again and empties the count labels.
   void SetScanPageState(ScanPageState state);
   ScanPageState pageState() const { return state_; }
+  // Where the notebook stands in a state: the tool bar below it is lower in the first one.
+  ui::Rect NotebookBoundsIn(ScanPageState state) const;
 
   // Section n (1 .. 17) is at index n - 1.
   struct SectionRow {

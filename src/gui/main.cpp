@@ -4,9 +4,12 @@
 
 #include "app/product.h"
 #include "app/startup.h"
+#include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_locale.h"
 #include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_shell_links.h"
 #include "ui/busy_state.h"
 #include "ui/win32/win32_window_system.h"
 
@@ -14,6 +17,10 @@ int main(int argc, char** argv) {
   using namespace halvex;
   platform::win32::Win32Registry registry;
   platform::win32::Win32FileSystem files;
+  platform::win32::Win32Locale locale;
+  platform::win32::Win32Clock clock;
+  platform::win32::Win32ShellLinks links;
+  platform::Platform machine{registry, files, locale, clock, links};
   platform::win32::Win32MessageBoxes messages(app::kApplicationTitle);
   platform::win32::Win32MessagePump pump;
   platform::win32::Win32ProcessStarter processes;
@@ -25,7 +32,8 @@ int main(int argc, char** argv) {
 
   // The first argument, kept for the whole run; "-Scan" from the scheduled task.
   const std::string startArgument = argc > 1 ? argv[1] : "";
-  auto program = app::StartProgram({registry, files, desktop, windows, busy}, {}, startArgument);
+  auto program =
+      app::StartProgram({registry, files, desktop, windows, busy, &machine}, {}, startArgument);
   if (!program) return 0;
   return windows.RunMessageLoop();
 }

@@ -28,6 +28,15 @@ enum class ControlKind {
   ListView,
   ListBox,
   Edit,
+  RadioButton,
+  GroupBox,
+  TabControl,
+  ProgressBar,
+  StatusBar,
+  SpinEdit,
+  TimePicker,
+  TreeView,
+  Animation,
 };
 
 // What changed, so that the renderer updates only that.
@@ -45,7 +54,8 @@ enum class Property {
   Items,      // list rows, their texts, checks and count
   Selection,  // selected, focused or top row
   ReadOnly,
-  Look,  // anything else that changes how the control is painted
+  Value,  // a number, a time or a position
+  Look,   // anything else that changes how the control is painted
 };
 
 enum class MouseButton { Left, Right, Middle };

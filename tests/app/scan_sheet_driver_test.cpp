@@ -6,6 +6,7 @@
 
 #include <stdexcept>
 
+#include "app/main_form.h"
 #include "tests/app/scan_sheet_fixture.h"
 
 namespace halvex::testing {
@@ -121,6 +122,56 @@ TEST_F(ScanSheetTest, AnotherScanStartsAfresh) {
   ASSERT_TRUE(sheet.ScanNowBtn.Click());
   EXPECT_EQ(Count(4), "2");
   EXPECT_EQ(model.SectionContents[4].front().ProblemNo, 1);
+}
+
+}  // namespace
+}  // namespace halvex::testing
+
+namespace halvex::testing {
+namespace {
+
+// The main window with a machine to scan: the sheet is wired to the scan.
+class MainFormScanTest : public ScanSheetTest {
+ protected:
+  std::unique_ptr<app::THalvexMainForm> MakeForm(std::string startArgument) {
+    auto form = std::make_unique<app::THalvexMainForm>(
+        app::MainFormServices{windows, desktop, machine.files(), busy, dm, settings,
+                              std::move(startArgument), &platform});
+    windows.Show(*form);
+    return form;
+  }
+  platform::Platform platform = machine.platform();
+};
+
+TEST_F(MainFormScanTest, AStartArgumentScansAboutOneSecondAfterTheFirstActivation) {
+  AddBrokenSharedDlls(2);
+  const auto form = MakeForm("-Scan");
+  form->Activated();
+  EXPECT_GE(pump.sleptMilliseconds(), 1000u) << "the wait lets the window paint first";
+  EXPECT_EQ(form->scanSheet().pageState(), app::ScanPageState::Results);
+  EXPECT_EQ(form->scanSheet().sections[3].count.caption(), "2");
+  form->Activated();
+  EXPECT_EQ(form->scanModel().SectionContents[4].front().ProblemNo, 1) << "only the first time";
+}
+
+TEST_F(MainFormScanTest, WithoutAStartArgumentNothingIsScanned) {
+  AddBrokenSharedDlls(2);
+  const auto form = MakeForm("  ");
+  form->Activated();
+  EXPECT_EQ(form->scanSheet().pageState(), app::ScanPageState::First);
+  EXPECT_TRUE(form->scanModel().SectionContents[4].empty());
+}
+
+TEST_F(MainFormScanTest, TheSheetButtonsIgnoreClicksWhileAScanRuns) {
+  AddBrokenSharedDlls(1);
+  const auto form = MakeForm("");
+  pump.AtPass(1, [&] {
+    form->BackupBtnClick();
+    EXPECT_EQ(form->MainNotebook.pageIndex(), 0) << "still on the scan sheet";
+  });
+  ASSERT_TRUE(form->scanSheet().ScanNowBtn.Click());
+  form->BackupBtnClick();
+  EXPECT_EQ(form->MainNotebook.pageIndex(), 1) << "after the scan the button works again";
 }
 
 }  // namespace

@@ -16,6 +16,7 @@ class Win32Canvas final : public Canvas {
   void DrawText(const Rect& rect, std::string_view text, const Font& font,
                 TextAlign align) override;
   void DrawImage(const ImageList& list, int index, Point at) override;
+  int TextWidth(std::string_view text, const Font& font) override;
 
  private:
   HDC dc_;

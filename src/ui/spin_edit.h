@@ -1,0 +1,36 @@
+#pragma once
+// A number box with up and down arrows, kept within its range.
+#include <functional>
+
+#include "ui/control.h"
+
+namespace halvex::ui {
+
+class SpinEdit : public Control {
+ public:
+  SpinEdit(std::string name, int minimum, int maximum)
+      : Control(ControlKind::SpinEdit, std::move(name)),
+        minimum_(minimum),
+        maximum_(maximum < minimum ? minimum : maximum),
+        value_(minimum) {}
+
+  int minimum() const { return minimum_; }
+  int maximum() const { return maximum_; }
+  int value() const { return value_; }
+  // Clamped to the range; a change raises onChange.
+  void SetValue(int value) {
+    value = value < minimum_ ? minimum_ : value > maximum_ ? maximum_ : value;
+    if (value == value_) return;
+    value_ = value;
+    Notify(Property::Value);
+    if (onChange) onChange();
+  }
+  std::function<void()> onChange;
+
+ private:
+  int minimum_;
+  int maximum_;
+  int value_;
+};
+
+}  // namespace halvex::ui
