@@ -5,7 +5,7 @@ namespace halvex::app {
 inline constexpr const char* kNoBackupSelected = "You not select registry item!";
 inline constexpr const char* kRestoreQuestion = "Do you want to restore registry now?";
 inline constexpr const char* kRestoreDone = "Restore registry successfully!";
-// When the registry editor did not end well; the design had no text for it.
+// When the registry editor did not end well, or what it imported is not in the registry.
 inline constexpr const char* kRestoreFailed = "Restore registry was failed.";
 inline constexpr const char* kRemoveQuestion = "Do you want to remove this file now?";
 inline constexpr const char* kRemoveDone = "Backup file was removed!";
