@@ -49,7 +49,7 @@ void TFirstFullBackupDialog::OKButtonClick() {
   // The dialog waits for the registry editor, and says only then how it went.
   const backup::FullBackupResult result =
       backup::ExportFullRegistry(services_.platform, services_.processes, services_.Pump());
-  abMessage.SetCaption(result.succeeded ? kBackupCompleteMessage : kFullBackupFailedMessage);
+  abMessage.SetCaption(result.succeeded ? kFullBackupCompleteLabel : kFullBackupFailed);
   OKButton.SetEnabled(true);
   OKButton.SetCaption("OK");
 }

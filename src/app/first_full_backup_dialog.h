@@ -2,6 +2,7 @@
 // TFirstFullBackupDialog: offered once, before the first repair, to export the whole registry
 // into "FullBackup\" beside the program. It has two states: before the backup ("Backup Now")
 // and after it ("OK", which closes it). Its message says how the backup went.
+#include "app/backup_messages.h"
 #include "app/backup_services.h"
 #include "ui/button.h"
 #include "ui/form.h"
@@ -13,8 +14,7 @@ namespace halvex::app {
 
 inline constexpr const char* kBackupNowCaption = "Backup Now";
 inline constexpr const char* kBackupInProcessMessage = "Backup is in process, please wait.";
-inline constexpr const char* kBackupCompleteMessage = "Backup registry complete!";
-inline constexpr const char* kFullBackupFailedMessage = "Creating registry backup was failed.";
+inline constexpr const char* kFullBackupCompleteLabel = "Backup registry complete!";
 
 class TFirstFullBackupDialog : public ui::Form {
  public:

@@ -7,7 +7,9 @@
 #include <memory>
 #include <string>
 
+#include "app/backup_sheet.h"
 #include "app/data_module.h"
+#include "app/repair_sheet_driver.h"
 #include "app/results_view.h"
 #include "app/scan_sheet.h"
 #include "app/scan_sheet_driver.h"
@@ -38,6 +40,9 @@ struct MainFormServices {
   // The machine the scan reads and repairs; without one the scan sheet shows but does not scan
   // (tests of the navigation need none).
   platform::Platform* platform = nullptr;
+  // Where the registry editor runs for backups and restores; with the machine, it gives the
+  // scan sheet its repair and the backup sheet its list and buttons.
+  platform::ProcessRunner* processRunner = nullptr;
 };
 
 // What other parts of the program do when the main window asks; each may stay empty.
@@ -85,6 +90,9 @@ class THalvexMainForm : public ui::Form {
   ResultsView& results() { return *results_; }
   // nullptr without a machine to scan.
   ScanSheetDriver* scanDriver() { return scanDriver_.get(); }
+  // nullptr without a machine and a registry editor.
+  RepairSheetDriver* repairDriver() { return repairDriver_.get(); }
+  BackupSheetView* backupSheet() { return backupSheet_.get(); }
   const ui::TrayIcon& trayIcon() const { return trayIcon_; }
   ui::Label& ToolLink(ToolKind kind) { return toolLinks_[static_cast<std::size_t>(kind)]; }
   struct AdvancedPair {
@@ -142,6 +150,8 @@ class THalvexMainForm : public ui::Form {
   std::unique_ptr<ScanSheet> scanSheet_;
   std::unique_ptr<ResultsView> results_;
   std::unique_ptr<ScanSheetDriver> scanDriver_;
+  std::unique_ptr<RepairSheetDriver> repairDriver_;
+  std::unique_ptr<BackupSheetView> backupSheet_;
   ToolHost tools_{AdvancePanel};
   ui::TrayIcon trayIcon_;
   bool trayIconAdded_ = false;

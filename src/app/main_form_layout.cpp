@@ -194,6 +194,18 @@ void THalvexMainForm::BuildSheets() {
   abBackupTitle.SetFont({.pointSize = 12, .bold = true, .color = link_style::kHeading});
   BackupSheet.AddChild(abBackupTitle);
 
+  if (services_.platform != nullptr && services_.processRunner != nullptr) {
+    const BackupServices backup{*services_.platform, services_.desktop, *services_.processRunner,
+                                services_.windows};
+    repairDriver_ = std::make_unique<RepairSheetDriver>(
+        *scanSheet_, *results_, services_.dm, scanModel_,
+        RepairSheetServices{backup, services_.busy, services_.settings, *this});
+    scanDriver_->onFinishListChanged = [this] { repairDriver_->RefreshFinishList(); };
+    backupSheet_ = std::make_unique<BackupSheetView>(BackupSheet, services_.dm, backup);
+    if (!hooks_.fillBackupList)
+      hooks_.fillBackupList = [this] { backupSheet_->ListRepairBackups(); };
+  }
+
   BuildAdvancedSheet();
 }
 

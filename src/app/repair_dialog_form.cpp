@@ -15,7 +15,7 @@ TRepairDialogForm::TRepairDialogForm(model::ScanModel& model)
 
   Animate.SetBounds(ui::Rect::At(12, 8, 272, 60));
   AddChild(Animate);
-  // 13 pixels high, as the dialog was designed.
+  // A 13-pixel font.
   abRepair.SetFont({.pointSize = 10});
   abRepair.SetBounds(ui::Rect::At(12, 72, kWidth - 24 - 80, 20));
   AddChild(abRepair);

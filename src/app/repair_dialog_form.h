@@ -3,10 +3,10 @@
 // being repaired; Cancel stops the repair before its next problem. Its close box only hides
 // it: the repair goes on to the end.
 #include "model/scan_model.h"
+#include "ui/animation.h"
 #include "ui/button.h"
 #include "ui/form.h"
 #include "ui/label.h"
-#include "ui/picture.h"
 
 namespace halvex::app {
 
@@ -20,8 +20,8 @@ class TRepairDialogForm : public ui::Form {
   void CancelBtnClick();
 
   ui::Label abRepair{"abRepair", "Repair"};
-  // Where the system's file-deletion animation plays.
-  ui::Picture Animate{"Animate"};
+  // The system's file-deletion animation, playing from the dialog's creation.
+  ui::Animation Animate{"Animate", ui::SystemAnimation::DeleteFile};
   ui::Button CancelBtn{"CancelBtn", "Cancel"};
 
  private:

@@ -45,7 +45,7 @@ std::optional<RunningProgram> StartProgram(const StartupServices& services,
 
   program.mainForm = std::make_unique<THalvexMainForm>(
       MainFormServices{services.windows, desktop, services.files, services.busy, *program.dm,
-                       settings, startArgument, services.platform},
+                       settings, startArgument, services.platform, services.processRunner},
       seams.hooks);
   services.windows.SetMainForm(*program.mainForm);
   services.windows.Show(*program.mainForm);

@@ -26,6 +26,8 @@ struct StartupServices {
   ui::BusyState& busy;
   // The whole machine, for the scan (see MainFormServices::platform).
   platform::Platform* platform = nullptr;
+  // The registry editor's runner, for the repair and the backups.
+  platform::ProcessRunner* processRunner = nullptr;
 };
 
 // Loads the settings; the program's own is LoadSettings over the registry, tests hand in theirs.

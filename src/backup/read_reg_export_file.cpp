@@ -79,6 +79,14 @@ std::vector<TDetailBackup> ParseRegExportText(std::string_view fileBytes,
   return entries;
 }
 
+bool StartsWithRegExportHeader(std::string_view fileBytes, platform::Locale& locale) {
+  const std::string text = DecodedText(fileBytes, locale);
+  const std::vector<std::string_view> lines = SplitLines(text);
+  if (lines.empty()) return false;
+  const std::string_view first = Trimmed(lines.front());
+  return first == platform::kRegedit4Header || first == platform::kVersion5Header;
+}
+
 std::optional<std::vector<TDetailBackup>> ReadRegExportFile(platform::FileSystem& files,
                                                             platform::Locale& locale,
                                                             std::string_view path) {

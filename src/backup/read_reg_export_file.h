@@ -27,6 +27,10 @@ struct TDetailBackup {
 // line is one that begins with "["; a value line before the first key line is dropped.
 std::vector<TDetailBackup> ParseRegExportText(std::string_view fileBytes, platform::Locale& locale);
 
+// Whether the file's first line is one of the two headers ("REGEDIT4", "Windows Registry Editor
+// Version 5.00"), without which the registry editor imports nothing.
+bool StartsWithRegExportHeader(std::string_view fileBytes, platform::Locale& locale);
+
 // nullopt when the file cannot be read.
 std::optional<std::vector<TDetailBackup>> ReadRegExportFile(platform::FileSystem& files,
                                                             platform::Locale& locale,

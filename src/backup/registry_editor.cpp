@@ -1,6 +1,7 @@
 #include "backup/registry_editor.h"
 
 #include "backup/backup_names.h"
+#include "backup/read_reg_export_file.h"
 #include "model/program_folder.h"
 #include "model/text_format.h"
 
@@ -32,10 +33,10 @@ FullBackupResult ExportFullRegistry(platform::Platform& platform,
   if (!platform.files.FolderExists(folder) && !platform.files.CreateFolder(folder)) return result;
   result.path = UnusedBackupPath(platform.files, folder + "Backup_" + stamp);
   if (!processes.RunHidden(RegistryExportCommand(result.path), pump).succeeded()) return result;
-  // A partly written export would still exist; the editor's exit code says it ended well, and
-  // the file must be there with something in it.
+  // Wine's regedit ends with 0 also when it wrote nothing: the file must be there and begin as
+  // an export does. The name is new, so no earlier file can pass for it.
   const std::optional<std::string> bytes = platform.files.ReadFile(result.path);
-  result.succeeded = bytes && !bytes->empty();
+  result.succeeded = bytes && StartsWithRegExportHeader(*bytes, platform.locale);
   return result;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// Imports and exports through the system's registry editor, waited for to their end: a
-// restore or a full backup counts as done only when the editor says so.
+// Imports and exports through the system's registry editor, waited for to their end. A full
+// backup counts as done only when the editor ended with 0 and its file begins as one does; a
+// restore is checked further in registry_restore.h.
 #include <functional>
 #include <string>
 #include <string_view>
@@ -15,14 +16,15 @@ std::string RegistryImportCommand(std::string_view file);
 // "Regedit /E \"FILE\"": an export of the whole registry, since no key is named.
 std::string RegistryExportCommand(std::string_view file);
 
-// Imports the file and waits, pumping; true only when the editor ended with exit code 0.
+// Imports the file and waits, pumping; true only when the editor ended with exit code 0, which
+// for Wine's regedit does not even mean that the file was there (RestoreRegistryFile checks).
 [[nodiscard]] bool ImportRegistryFile(platform::ProcessRunner& processes, std::string_view file,
                                       const std::function<void()>& pump);
 
 inline constexpr std::string_view kFullBackupFolder = "FullBackup\\";
 
 struct [[nodiscard]] FullBackupResult {
-  bool succeeded = false;  // the editor ended with 0 and the file exists and is not empty
+  bool succeeded = false;  // the editor ended with 0 and the file exists and starts as an export
   std::string path;        // folder + "Backup_" + "yyyymmdd_hhnnss" + ".reg", unquoted
 };
 

@@ -2,7 +2,7 @@
 // folder's, and waited for.
 #include <cstdio>
 
-#include "backup/registry_editor.h"
+#include "backup/registry_restore.h"
 #include "cli/commands.h"
 #include "cli/machine_access.h"
 
@@ -42,14 +42,27 @@ int RunRestoreCommand(const RestoreOptions& options) {
     file = *copy;
   }
 
-  const platform::ProcessExit exit =
-      machine.processes().RunHidden(backup::RegistryImportCommand(file), {});
+  const backup::RestoreResult restore =
+      backup::RestoreRegistryFile(machine.platform(), machine.processes(), file, {});
   if (copy) (void)files.DeleteFile(*copy);
-  if (!exit.started) return Fail("the registry editor could not be started", kExitFailure);
-  if (exit.exitCode != 0) {
-    return Fail("the registry editor did not import " + options.file + " (exit code " +
-                    std::to_string(exit.exitCode) + ")",
-                kExitFailure);
+  switch (restore.status) {
+    case backup::RestoreStatus::Restored:
+      break;
+    case backup::RestoreStatus::NoFile:
+      return Fail(options.file + " cannot be read", kExitFailure);
+    case backup::RestoreStatus::NotRegFile:
+      return Fail(options.file + " is no registry export file (its first line is no header)",
+                  kExitFailure);
+    case backup::RestoreStatus::NoEditor:
+      return Fail("the registry editor could not be started", kExitFailure);
+    case backup::RestoreStatus::EditorFailed:
+      return Fail("the registry editor did not import " + options.file + " (exit code " +
+                      std::to_string(restore.exitCode) + ")",
+                  kExitFailure);
+    case backup::RestoreStatus::NotInRegistry:
+      return Fail("the registry editor ended, but the registry does not hold " + restore.missing +
+                      " of " + options.file,
+                  kExitFailure);
   }
   if (const auto error = machine.SaveChanges()) {
     return Fail("the restored registry could not be saved: " + *error, kExitFailure);

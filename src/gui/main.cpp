@@ -8,6 +8,7 @@
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_locale.h"
+#include "platform/win32/win32_process_runner.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell_links.h"
 #include "ui/busy_state.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
   platform::win32::Win32MessageBoxes messages(app::kApplicationTitle);
   platform::win32::Win32MessagePump pump;
   platform::win32::Win32ProcessStarter processes;
+  platform::win32::Win32ProcessRunner registryEditor;
   platform::win32::Win32WindowMessages windowMessages;
   platform::win32::Win32SystemInfo system;
   platform::Desktop desktop{messages, pump, processes, windowMessages, system};
@@ -32,8 +34,8 @@ int main(int argc, char** argv) {
 
   // The first argument, kept for the whole run; "-Scan" from the scheduled task.
   const std::string startArgument = argc > 1 ? argv[1] : "";
-  auto program =
-      app::StartProgram({registry, files, desktop, windows, busy, &machine}, {}, startArgument);
+  auto program = app::StartProgram(
+      {registry, files, desktop, windows, busy, &machine, &registryEditor}, {}, startArgument);
   if (!program) return 0;
   return windows.RunMessageLoop();
 }

@@ -67,6 +67,16 @@ TEST(ReadRegExportFile, ReadsUtf16FilesThroughTheCodePage) {
               ElementsAre(Entry("[HKEY_CURRENT_USER\\M\xFCller]", "\"\x80\"=dword:00000001")));
 }
 
+TEST(ReadRegExportFile, KnowsAFileByItsHeader) {
+  platform::substitute::SubstituteLocale locale;
+  EXPECT_TRUE(backup::StartsWithRegExportHeader("REGEDIT4\r\n", locale));
+  EXPECT_TRUE(backup::StartsWithRegExportHeader(
+      Utf16File(u"Windows Registry Editor Version 5.00\r\n\r\n[A]\r\n"), locale));
+  EXPECT_FALSE(backup::StartsWithRegExportHeader("", locale));
+  EXPECT_FALSE(backup::StartsWithRegExportHeader("\r\nREGEDIT4\r\n", locale));
+  EXPECT_FALSE(backup::StartsWithRegExportHeader("[A]\r\n", locale));
+}
+
 TEST(ReadRegExportFile, ReadsTheFileOrSaysItCannot) {
   ScratchMachine machine;
   machine.AddFile("C:\\b.reg", "REGEDIT4\r\n[A]\r\n");

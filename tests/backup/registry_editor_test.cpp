@@ -81,7 +81,7 @@ TEST_F(FullBackup, ExportsTheWholeRegistryIntoTheFullBackupFolder) {
       << "a backup of the same second does not replace the first";
 }
 
-TEST_F(FullBackup, FailsUnlessTheEditorEndedWellAndTheFileHoldsSomething) {
+TEST_F(FullBackup, FailsUnlessTheEditorEndedWellAndTheFileIsAnExport) {
   struct Case {
     const char* what;
     bool started;
@@ -93,6 +93,7 @@ TEST_F(FullBackup, FailsUnlessTheEditorEndedWellAndTheFileHoldsSomething) {
       {"the editor failed", true, 1, "partial"},
       {"no file", true, 0, nullptr},
       {"an empty file", true, 0, ""},
+      {"a file that is no export", true, 0, "regedit: Unable to open the file"},
   };
   for (const Case& c : cases) {
     ScriptedRunner runner;

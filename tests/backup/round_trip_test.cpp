@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "backup/registry_editor.h"
+#include "backup/registry_restore.h"
 #include "backup/repair_backup.h"
 #include "model/key_naming.h"
 #include "platform/substitute/reg_file_reader.h"
@@ -72,7 +73,9 @@ class RoundTrip : public ::testing::Test {
   }
 
   void Restore(const std::string& backupFile) {
-    ASSERT_TRUE(backup::ImportRegistryFile(editor, backupFile, {})) << editor.lastError();
+    const backup::RestoreResult restore =
+        backup::RestoreRegistryFile(machine.platform(), editor, backupFile, {});
+    ASSERT_TRUE(restore.ok()) << editor.lastError() << restore.missing;
   }
 
   ScratchMachine machine{{}, kScanDrives};

@@ -14,6 +14,7 @@ endforeach()
 #   -DCOPY_TO=<folder>            copy COPY_MACHINE there instead (a command that changes
 #                                 the machine must not change the original)
 #   -DIMPORT=<.reg file>          imported with the system's registry editor first (Wine)
+#   -DPLACE=<file>                copied into the Wine prefix's C:\halvex-test first
 #   -DCLEANUP=<.reg file>         imported afterwards, whatever happened
 if(COPY_MACHINE)
   if(NOT COPY_TO)
@@ -34,6 +35,9 @@ endfunction()
 
 if(IMPORT)
   import_with_regedit("${IMPORT}")
+endif()
+if(PLACE)
+  file(COPY "${PLACE}" DESTINATION "${WINEPREFIX}/drive_c/halvex-test")
 endif()
 execute_process(COMMAND ${EMULATOR} "${PROGRAM}" ${ARGUMENTS}
                 RESULT_VARIABLE exit_code OUTPUT_VARIABLE output ERROR_VARIABLE errors)

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "backup/registry_editor.h"
+#include "backup/registry_restore.h"
 #include "backup/repair_backup.h"
 #include "model/drive_checks.h"
 #include "model/registry_delete.h"
@@ -157,7 +158,10 @@ class RegeditRoundTrip : public ::testing::Test {
   }
 
   void Restore(const std::string& backupFile) {
-    ASSERT_TRUE(backup::ImportRegistryFile(runner, backupFile, {})) << backupFile;
+    const backup::RestoreResult restore =
+        backup::RestoreRegistryFile(platform, runner, backupFile, {});
+    ASSERT_TRUE(restore.ok()) << backupFile << ": " << static_cast<int>(restore.status) << " "
+                              << restore.missing;
   }
 
   static constexpr const char* kSharedDllsBelow =
@@ -267,6 +271,27 @@ TEST_F(RegeditRoundTrip, AnEightBitVersion5FileReadsHexTextAsBytes) {
   const std::string data(value.data.begin(), value.data.end());
   EXPECT_EQ(data, std::string("%\0S\0y\0s\0t\0e\0m\0R\0o\0o\0t\0%\0", 24));
   EXPECT_STREQ(data.c_str(), "%");
+}
+
+// Wine's regedit ends with 0 whatever happened; a restore is told by what reached the registry.
+TEST_F(RegeditRoundTrip, ARestoreIsJudgedByTheRegistryNotByTheExitCode) {
+  const std::string missing = std::string(kProgramFolder) + "not-there.reg";
+  EXPECT_TRUE(runner.RunHidden(backup::RegistryImportCommand(missing), {}).succeeded())
+      << "Wine's regedit ends with 0 for a file that is not there";
+  EXPECT_EQ(backup::RestoreRegistryFile(platform, runner, missing, {}).status,
+            backup::RestoreStatus::NoFile);
+
+  const std::string file = std::string(kProgramFolder) + "bad-value.reg";
+  ASSERT_TRUE(files.WriteFile(file,
+                              "REGEDIT4\r\n"
+                              "[HKEY_CURRENT_USER\\Software\\HalvexTests\\RoundTrip\\Bad]\r\n"
+                              "\"a\"=hex:zz\r\n"));
+  const backup::RestoreResult result = backup::RestoreRegistryFile(platform, runner, file, {});
+  (void)files.DeleteFile(file);
+  EXPECT_EQ(result.exitCode, 0u) << "the editor skipped the line and ended well";
+  EXPECT_EQ(result.status, backup::RestoreStatus::NotInRegistry);
+  EXPECT_EQ(result.missing,
+            "[HKEY_CURRENT_USER\\Software\\HalvexTests\\RoundTrip\\Bad] \"a\"=hex:zz");
 }
 
 }  // namespace
