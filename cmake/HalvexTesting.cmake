@@ -19,16 +19,19 @@ else()
   set(HALVEX_TEST_DISCOVERY POST_BUILD)
 endif()
 
-# halvex_add_gtest(<name> SOURCES <files...> LIBS <targets...>)
-# One test executable; CTest lists each of its cases.
+# halvex_add_gtest(<name> SOURCES <files...> LIBS <targets...> [LABELS <labels...>] [SERIAL])
+# One test executable; CTest lists each of its cases. SERIAL cases never run beside others.
 function(halvex_add_gtest name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(ARG "SERIAL" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   set(properties TIMEOUT 120)
   if(ARG_LABELS)
     list(APPEND properties LABELS "${ARG_LABELS}")
+  endif()
+  if(ARG_SERIAL)
+    list(APPEND properties RUN_SERIAL TRUE)
   endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE ${HALVEX_TEST_DISCOVERY}

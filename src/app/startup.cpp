@@ -1,0 +1,53 @@
+#include "app/startup.h"
+
+#include "app/elevation.h"
+#include "app/product.h"
+#include "app/single_instance.h"
+#include "app/start_form.h"
+
+namespace halvex::app {
+
+namespace {
+
+// How long the splash stays when no update check takes its place.
+constexpr unsigned kSplashPause = 3000;
+
+}  // namespace
+
+std::optional<RunningProgram> StartProgram(const StartupServices& services,
+                                           const StartupSeams& seams,
+                                           const std::string& startArgument) {
+  platform::Desktop& desktop = services.desktop;
+  if (HandOverToRunningCopy(desktop.windows) == InstanceOutcome::HandedOver) return std::nullopt;
+
+  services.windows.SetApplicationTitle(kApplicationTitle);
+  const model::TMyRegistryInfo settings =
+      seams.loadSettings ? seams.loadSettings() : model::LoadSettings(services.registry);
+
+  RunningProgram program;
+  {
+    TStartForm splash;
+    services.windows.Show(splash);
+    services.windows.Repaint(splash);
+
+    program.dm = std::make_unique<TDM>(desktop.system, services.windows, settings.CheckUpdate,
+                                       seams.checkForUpdate);
+    if (services.windows.terminated()) return std::nullopt;
+    if (!settings.CheckUpdate) desktop.pump.SleepPumping(kSplashPause);
+  }
+
+  if (RunElevationStep(services.registry, desktop.system, desktop.processes, startArgument) ==
+      ElevationOutcome::RestartedElevated) {
+    return std::nullopt;
+  }
+
+  program.mainForm = std::make_unique<THalvexMainForm>(
+      MainFormServices{services.windows, desktop, services.files, services.busy, *program.dm,
+                       settings, startArgument},
+      seams.hooks);
+  services.windows.SetMainForm(*program.mainForm);
+  services.windows.Show(*program.mainForm);
+  return program;
+}
+
+}  // namespace halvex::app

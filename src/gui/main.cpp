@@ -1,0 +1,31 @@
+// Halvex.exe: the Windows program. Builds the real services, runs start-up and then the
+// message loop until the program ends.
+#include <string>
+
+#include "app/product.h"
+#include "app/startup.h"
+#include "platform/win32/win32_desktop.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_registry.h"
+#include "ui/busy_state.h"
+#include "ui/win32/win32_window_system.h"
+
+int main(int argc, char** argv) {
+  using namespace halvex;
+  platform::win32::Win32Registry registry;
+  platform::win32::Win32FileSystem files;
+  platform::win32::Win32MessageBoxes messages(app::kApplicationTitle);
+  platform::win32::Win32MessagePump pump;
+  platform::win32::Win32ProcessStarter processes;
+  platform::win32::Win32WindowMessages windowMessages;
+  platform::win32::Win32SystemInfo system;
+  platform::Desktop desktop{messages, pump, processes, windowMessages, system};
+  ui::win32::Win32WindowSystem windows(messages);
+  ui::BusyState busy;
+
+  // The first argument, kept for the whole run; "-Scan" from the scheduled task.
+  const std::string startArgument = argc > 1 ? argv[1] : "";
+  auto program = app::StartProgram({registry, files, desktop, windows, busy}, {}, startArgument);
+  if (!program) return 0;
+  return windows.RunMessageLoop();
+}

@@ -1,0 +1,145 @@
+// The small control kinds: what each holds beyond the common state, and how the portable ones
+// paint themselves.
+#include "ui/button.h"
+#include "ui/edit.h"
+#include "ui/form.h"
+#include "ui/label.h"
+#include "ui/notebook.h"
+#include "ui/panel.h"
+#include "ui/picture.h"
+
+namespace halvex::ui {
+
+namespace {
+
+Rect OwnArea(const Control& control) {
+  const Rect placed = control.PlacedBounds();
+  return Rect::At(0, 0, placed.width(), placed.height());
+}
+
+}  // namespace
+
+void Panel::Paint(Canvas& canvas) const {
+  const Rect area = OwnArea(*this);
+  canvas.FillRect(area, EffectiveColor());
+  if (!caption().empty()) canvas.DrawText(area, caption(), font(), captionAlign);
+}
+
+void Label::SetAlignment(TextAlign alignment) {
+  if (alignment == alignment_) return;
+  alignment_ = alignment;
+  Notify(Property::Look);
+}
+
+void Label::Paint(Canvas& canvas) const {
+  const Rect area = OwnArea(*this);
+  canvas.FillRect(area, EffectiveColor());
+  canvas.DrawText(area, caption(), font(), alignment_);
+}
+
+void Picture::SetImageList(const ImageList* list) {
+  if (list == imageList_) return;
+  imageList_ = list;
+  Notify(Property::Image);
+}
+
+void Picture::SetImageIndex(int index) {
+  if (index == imageIndex_) return;
+  imageIndex_ = index;
+  Notify(Property::Image);
+}
+
+void Picture::SetHoverImageIndex(int index) {
+  if (index == hoverImageIndex_) return;
+  hoverImageIndex_ = index;
+  Notify(Property::Image);
+}
+
+int Picture::DisplayedImage() const {
+  return hovered() && hoverImageIndex_ != kNoImage ? hoverImageIndex_ : imageIndex_;
+}
+
+void Picture::SetOverlayText(std::string text) {
+  if (text == overlayText_) return;
+  overlayText_ = std::move(text);
+  Notify(Property::Look);
+}
+
+void Picture::Paint(Canvas& canvas) const {
+  const Rect area = OwnArea(*this);
+  canvas.FillRect(area, EffectiveColor());
+  if (imageList_ != nullptr) canvas.DrawImage(*imageList_, DisplayedImage(), {0, 0});
+  if (!overlayText_.empty()) {
+    Font overlay = font();
+    overlay.pointSize = 9;
+    canvas.DrawText(area, overlayText_, overlay, TextAlign::Center);
+  }
+}
+
+bool Button::Click() {
+  if (!Control::Click()) return false;
+  if (modalResult != ModalResult::None) {
+    for (Control* up = parent(); up != nullptr; up = up->parent()) {
+      if (auto* form = dynamic_cast<Form*>(up)) {
+        form->SetModalResult(modalResult);
+        break;
+      }
+    }
+  }
+  return true;
+}
+
+void CheckBox::SetChecked(bool checked) {
+  if (checked == checked_) return;
+  checked_ = checked;
+  Notify(Property::Checked);
+  if (onClick) onClick();
+}
+
+bool CheckBox::Click() {
+  if (!IsShowing() || !enabled()) return false;
+  SetChecked(!checked_);
+  return true;
+}
+
+void Edit::SetReadOnly(bool readOnly) {
+  if (readOnly == readOnly_) return;
+  readOnly_ = readOnly;
+  Notify(Property::ReadOnly);
+}
+
+void Edit::SetText(std::string text) {
+  if (text == caption()) return;
+  SetCaption(std::move(text));
+  if (onChange) onChange();
+}
+
+void Notebook::AddPage(Panel& page) {
+  page.SetAlign(Align::Client);
+  page.SetVisible(static_cast<int>(children().size()) == pageIndex_);
+  AddChild(page);
+}
+
+void Notebook::SetPageIndex(int index) {
+  if (index < 0 || index >= pageCount()) return;
+  pageIndex_ = index;
+  // Show the new page before hiding the old one, so that nothing flickers through.
+  children()[static_cast<std::size_t>(index)]->SetVisible(true);
+  for (int i = 0; i < pageCount(); ++i) {
+    if (i != index) children()[static_cast<std::size_t>(i)]->SetVisible(false);
+  }
+}
+
+int Notebook::PageIndexOf(std::string_view pageName) const {
+  for (int i = 0; i < pageCount(); ++i) {
+    if (children()[static_cast<std::size_t>(i)]->name() == pageName) return i;
+  }
+  return -1;
+}
+
+std::string Notebook::ActivePageName() const {
+  if (pageIndex_ < 0 || pageIndex_ >= pageCount()) return {};
+  return children()[static_cast<std::size_t>(pageIndex_)]->name();
+}
+
+}  // namespace halvex::ui

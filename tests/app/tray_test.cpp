@@ -1,0 +1,140 @@
+// The tray icon, its menu, and the messages the main window takes from the tray and from other
+// copies of the program.
+#include <gtest/gtest.h>
+
+#include "tests/app/main_form_fixture.h"
+
+namespace halvex::testing {
+namespace {
+
+constexpr std::uint32_t kTray = 0x500;
+constexpr std::uint32_t kRestore = 0x2400;
+
+TEST_F(MainFormTest, TheTrayMenuHasItsItemsInOrder) {
+  Make();
+  const ui::PopupMenu& menu = dm->MainPopupMenu;
+  std::vector<std::string> captions;
+  for (const ui::MenuItem& item : menu.items) captions.push_back(item.caption);
+  EXPECT_EQ(captions, (std::vector<std::string>{"Hal Vex", "Halvex Home Page", "About", "",
+                                                "Update online", "", "Exit"}));
+  EXPECT_TRUE(menu.items[0].isDefault);
+  EXPECT_EQ(menu.items[0].imageIndex, 0);
+  EXPECT_EQ(menu.items[4].imageIndex, 1);
+  EXPECT_EQ(menu.imageList, &dm->PopupImageList);
+}
+
+TEST_F(MainFormTest, ADoubleClickOnTheIconRestoresTheWindow) {
+  Make();
+  form->CloseBtn.Click();
+  ASSERT_TRUE(form->HandleMessage(kTray, 0, 0x203));
+  EXPECT_FALSE(windows.IsApplicationMinimized());
+  EXPECT_EQ(windows.restores(), 1);
+}
+
+TEST_F(MainFormTest, TheRightButtonShowsTheMenuAtThePointer) {
+  Make();
+  windows.cursor = {1200, 1000};
+  windows.PickFromNextMenu("Home1");
+  ASSERT_TRUE(form->HandleMessage(kTray, 0, 0x204));
+  ASSERT_EQ(windows.menus().size(), 1u);
+  EXPECT_EQ(windows.menus()[0].menu, "MainPopupMenu");
+  EXPECT_EQ(windows.menus()[0].at, (ui::Point{1200, 1000}));
+  ASSERT_EQ(processes.started().size(), 1u);
+  EXPECT_EQ(processes.started()[0].file, "http://www.halvex.example/");
+}
+
+TEST_F(MainFormTest, OtherTrayEventsAndOtherMessagesChangeNothing) {
+  Make();
+  EXPECT_TRUE(form->HandleMessage(kTray, 0, 0x200)) << "mouse moves over the icon are taken";
+  EXPECT_FALSE(form->HandleMessage(0x401, 0, 16));
+  EXPECT_FALSE(windows.terminated());
+  EXPECT_TRUE(windows.menus().empty());
+  EXPECT_EQ(windows.restores(), 0);
+}
+
+TEST_F(MainFormTest, TheQuitRequestStopsAScanClearsTheSelectionsAndEnds) {
+  int clears = 0;
+  Make({.clearSelections = [&] { ++clears; }});
+  ASSERT_TRUE(form->HandleMessage(kTray, 0, 16));
+  EXPECT_EQ(form->scanModel().abortFlag, model::abort_flag::kStopScan);
+  EXPECT_EQ(clears, 1);
+  EXPECT_TRUE(windows.terminated());
+}
+
+TEST_F(MainFormTest, AQuitRequestDuringALongLoopEndsTheLoopAtItsNextItem) {
+  Make();
+  // Another program posts the quit request while the loop pumps for the third time.
+  pump.AtPass(3, [&] { form->HandleMessage(kTray, 0, 16); });
+  int items = 0;
+  {
+    const auto loop = busy.Busy();
+    while (form->scanModel().abortFlag != model::abort_flag::kStopScan && items < 100) {
+      ++items;
+      pump.ProcessMessages();
+    }
+  }
+  EXPECT_EQ(items, 3);
+  EXPECT_TRUE(windows.terminated());
+}
+
+TEST_F(MainFormTest, ExitClearsTheSelectionsAndEnds) {
+  int clears = 0;
+  Make({.clearSelections = [&] { ++clears; }});
+  ASSERT_TRUE(dm->MainPopupMenu.Choose("Exit1"));
+  EXPECT_EQ(clears, 1);
+  EXPECT_TRUE(windows.terminated());
+}
+
+TEST_F(MainFormTest, TheMenuOpensTheWindowTheAboutDialogAndTheUpdateCheck) {
+  int updateChecks = 0;
+  Make({.checkForUpdate = [&] { ++updateChecks; }});
+  windows.MinimizeApplication();
+  dm->MainPopupMenu.Choose("OpenMenu");
+  EXPECT_FALSE(windows.IsApplicationMinimized());
+  dm->MainPopupMenu.Choose("About1");
+  EXPECT_EQ(windows.modals(), (std::vector<std::string>{"AboutForm"}));
+  dm->MainPopupMenu.Choose("OnlineUpdate1");
+  EXPECT_EQ(updateChecks, 1);
+}
+
+TEST_F(MainFormTest, TheRestoreMessageBringsBackOnlyAMinimizedWindow) {
+  Make();
+  ASSERT_TRUE(form->HandleMessage(kRestore, 0, 0));
+  EXPECT_EQ(windows.restores(), 0) << "a visible window stays as it is";
+  form->CloseBtn.Click();
+  ASSERT_TRUE(form->HandleMessage(kRestore, 0, 0));
+  EXPECT_EQ(windows.restores(), 1);
+  EXPECT_FALSE(windows.IsApplicationMinimized());
+}
+
+TEST_F(MainFormTest, TheIconGoesWithTheWindowAndTheMenuForgetsIt) {
+  Make();
+  form.reset();
+  EXPECT_TRUE(windows.trayIcons().empty());
+  EXPECT_FALSE(dm->MainPopupMenu.Item("Exit1")->onClick);
+}
+
+TEST(TrayIconModel, TheTipIsCutToSixtyThreeCharacters) {
+  ui::TrayIcon icon;
+  icon.SetTip(std::string(70, 'x'));
+  EXPECT_EQ(icon.tip.size(), 63u);
+  icon.SetTip("Hal Vex");
+  EXPECT_EQ(icon.tip, "Hal Vex");
+}
+
+TEST_F(MainFormTest, TheScanTimerTicksEveryTwentyMillisecondsOnlyWhenEnabled) {
+  Make();
+  EXPECT_EQ(dm->ScanTimer.interval(), 20u);
+  EXPECT_FALSE(dm->ScanTimer.enabled());
+  ASSERT_EQ(windows.timers().size(), 1u);
+  EXPECT_EQ(windows.timers()[0], &dm->ScanTimer);
+  int ticks = 0;
+  dm->ScanTimer.onTimer = [&] { ++ticks; };
+  dm->ScanTimer.Tick();
+  dm->ScanTimer.SetEnabled(true);
+  dm->ScanTimer.Tick();
+  EXPECT_EQ(ticks, 1);
+}
+
+}  // namespace
+}  // namespace halvex::testing

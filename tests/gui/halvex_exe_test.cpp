@@ -1,0 +1,265 @@
+// Halvex.exe under Wine: started as a user starts it, found by its main window's class, asked
+// to restore by a second copy and to end by the quit message; and screenshots of its sheets and
+// the About dialog for people to look at.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr UINT kTrayMessage = 0x500;
+constexpr LPARAM kQuitRequest = 16;
+constexpr DWORD kStartTimeout = 30000;
+constexpr DWORD kEndTimeout = 15000;
+
+// The folder of this test, usable for file operations. A build tree outside the prefix's drives
+// is named "unix\..." by Wine, which the file calls take only with the "\\?\" prefix.
+std::string OwnFolder() {
+  char path[MAX_PATH];
+  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder(path, length);
+  folder = folder.substr(0, folder.find_last_of('\\') + 1);
+  if (folder.rfind("unix\\", 0) == 0) folder = "\\\\?\\" + folder;
+  return folder;
+}
+
+// The program beside this test lies in a host folder outside the prefix's drives, from where
+// programs cannot be started; it runs from a copy on drive C: instead, as if installed there.
+const std::string& InstalledProgram() {
+  static const std::string path = [] {
+    const std::string folder = "C:\\Program Files\\Halvex";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string target = folder + "\\Halvex.exe";
+    if (!CopyFileA((OwnFolder() + "Halvex.exe").c_str(), target.c_str(), FALSE)) {
+      ADD_FAILURE() << "cannot copy " << OwnFolder() << "Halvex.exe: error " << GetLastError();
+    }
+    return target;
+  }();
+  return path;
+}
+
+// One running copy of the program; ends it if the test did not.
+class Program {
+ public:
+  explicit Program(const std::string& argument = {}) {
+    std::string commandLine = "\"" + InstalledProgram() + "\"";
+    if (!argument.empty()) commandLine += " " + argument;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    const std::string folder = InstalledProgram().substr(0, InstalledProgram().rfind('\\'));
+    started_ = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                              folder.c_str(), &startup, &process_) != FALSE;
+    if (!started_) {
+      failure_ = commandLine + " failed with error " + std::to_string(GetLastError());
+    }
+  }
+  ~Program() {
+    if (!started_) return;
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+      TerminateProcess(process_.hProcess, 1);
+      WaitForSingleObject(process_.hProcess, kEndTimeout);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+  }
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  bool started() const { return started_; }
+  const std::string& failure() const { return failure_; }
+  // True when the process ended within the time, with its exit code in `code`.
+  bool WaitForEnd(DWORD timeout, DWORD& code) {
+    if (WaitForSingleObject(process_.hProcess, timeout) != WAIT_OBJECT_0) return false;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return true;
+  }
+  DWORD id() const { return process_.dwProcessId; }
+
+ private:
+  PROCESS_INFORMATION process_{};
+  bool started_ = false;
+  std::string failure_;
+};
+
+// The main window of the process, once it shows; nullptr when it does not within the time.
+HWND WaitForMainWindow(DWORD processId, DWORD timeout) {
+  for (DWORD waited = 0; waited < timeout; waited += 100) {
+    HWND window = nullptr;
+    while ((window = FindWindowExA(nullptr, window, "THalvexMainForm", nullptr)) != nullptr) {
+      DWORD owner = 0;
+      GetWindowThreadProcessId(window, &owner);
+      if (owner == processId && IsWindowVisible(window)) return window;
+    }
+    Sleep(100);
+  }
+  return nullptr;
+}
+
+// Lets the program paint what it was told to before a picture is taken.
+void Settle() {
+  Sleep(700);
+}
+
+// Clicks the deepest child window at a point of the window's client area, as the mouse would.
+void ClickAt(HWND window, POINT at) {
+  HWND target = window;
+  POINT point = at;
+  while (HWND child = ChildWindowFromPointEx(target, point, CWP_SKIPINVISIBLE)) {
+    if (child == target) break;
+    MapWindowPoints(target, child, &point, 1);
+    target = child;
+  }
+  const LPARAM position = MAKELPARAM(point.x, point.y);
+  PostMessageA(target, WM_MOUSEMOVE, 0, position);
+  PostMessageA(target, WM_LBUTTONDOWN, MK_LBUTTON, position);
+  PostMessageA(target, WM_LBUTTONUP, 0, position);
+}
+
+// Copies the window's client area from the screen into a 24-bit BMP file; answers how many
+// different colours it holds, 0 when it could not be taken.
+std::size_t Screenshot(HWND window, const std::string& name) {
+  RECT area;
+  GetClientRect(window, &area);
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2);
+  const int width = area.right - area.left, height = area.bottom - area.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top row first
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+  GdiFlush();
+
+  const int stride = (width * 3 + 3) & ~3;
+  const auto* pixels = static_cast<const std::uint8_t*>(bits);
+  std::set<std::uint32_t> colours;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const std::uint8_t* p = pixels + y * stride + x * 3;
+      colours.insert(p[0] | p[1] << 8 | p[2] << 16);
+    }
+  }
+
+  CreateDirectoryA((OwnFolder() + "screenshots").c_str(), nullptr);
+  const std::string path = OwnFolder() + "screenshots\\" + name + ".bmp";
+  if (FILE* file = std::fopen(path.c_str(), "wb")) {
+    BITMAPFILEHEADER header{};
+    BITMAPINFOHEADER bottomUp = info.bmiHeader;
+    bottomUp.biHeight = height;
+    header.bfType = 0x4D42;
+    header.bfOffBits = sizeof header + sizeof bottomUp;
+    header.bfSize = header.bfOffBits + stride * height;
+    std::fwrite(&header, sizeof header, 1, file);
+    std::fwrite(&bottomUp, sizeof bottomUp, 1, file);
+    for (int y = height - 1; y >= 0; --y) std::fwrite(pixels + y * stride, stride, 1, file);
+    std::fclose(file);
+  } else {
+    colours.clear();
+  }
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return colours.size();
+}
+
+// Where the main window's buttons are, in its client coordinates.
+constexpr POINT kScanButton{78, 127};
+constexpr POINT kBackupButton{78, 174};
+constexpr POINT kAdvanceButton{78, 221};
+constexpr POINT kAboutButton{400 + 216 + 36, 78};
+
+TEST(HalvexExe, StartsWithItsMainWindowClassAndEndsOnTheQuitMessage) {
+  Program program;
+  ASSERT_TRUE(program.started()) << program.failure();
+  HWND window = WaitForMainWindow(program.id(), kStartTimeout);
+  ASSERT_NE(window, nullptr) << "no visible window of class THalvexMainForm";
+  char caption[64] = {};
+  GetWindowTextA(window, caption, sizeof caption);
+  EXPECT_STREQ(caption, "Hal Vex v3.0");
+  RECT client;
+  GetClientRect(window, &client);
+  EXPECT_EQ(client.right, 700);
+  EXPECT_EQ(client.bottom, 540);
+
+  ASSERT_TRUE(PostMessageA(window, kTrayMessage, 0, kQuitRequest));
+  DWORD code = 1;
+  ASSERT_TRUE(program.WaitForEnd(kEndTimeout, code)) << "the quit request did not end it";
+  EXPECT_EQ(code, 0u);
+}
+
+TEST(HalvexExe, ASecondStartRestoresTheFirstCopyAndEnds) {
+  Program first;
+  ASSERT_TRUE(first.started()) << first.failure();
+  HWND window = WaitForMainWindow(first.id(), kStartTimeout);
+  ASSERT_NE(window, nullptr);
+  ShowWindow(window, SW_MINIMIZE);
+  for (int i = 0; i < 50 && !IsIconic(window); ++i) Sleep(100);
+  ASSERT_TRUE(IsIconic(window)) << "the window did not minimize";
+
+  Program second("-Scan");
+  ASSERT_TRUE(second.started()) << second.failure();
+  DWORD code = 1;
+  ASSERT_TRUE(second.WaitForEnd(kEndTimeout, code)) << "the second copy kept running";
+  EXPECT_EQ(code, 0u);
+  for (int i = 0; i < 50 && IsIconic(window); ++i) Sleep(100);
+  EXPECT_FALSE(IsIconic(window)) << "the first copy was not restored";
+  EXPECT_TRUE(IsWindowVisible(window));
+
+  PostMessageA(window, kTrayMessage, 0, kQuitRequest);
+  EXPECT_TRUE(first.WaitForEnd(kEndTimeout, code));
+}
+
+TEST(HalvexExe, ScreenshotsOfTheSheetsAndTheAboutDialog) {
+  Program program;
+  ASSERT_TRUE(program.started()) << program.failure();
+  HWND window = WaitForMainWindow(program.id(), kStartTimeout);
+  ASSERT_NE(window, nullptr);
+  SetForegroundWindow(window);
+  Settle();
+
+  const struct {
+    POINT button;
+    const char* name;
+  } sheets[] = {{kBackupButton, "backup-sheet"},
+                {kAdvanceButton, "advanced-sheet"},
+                {kScanButton, "scan-sheet"}};
+  for (const auto& sheet : sheets) {
+    ClickAt(window, sheet.button);
+    Settle();
+    // A picture of one or two colours means nothing was drawn.
+    EXPECT_GT(Screenshot(window, sheet.name), 20u) << sheet.name;
+  }
+
+  ClickAt(window, kAboutButton);
+  HWND about = nullptr;
+  for (int i = 0; i < 100 && about == nullptr; ++i) {
+    Sleep(100);
+    about = FindWindowA("HalvexForm", "About");
+  }
+  ASSERT_NE(about, nullptr) << "the About dialog did not open";
+  Settle();
+  EXPECT_GT(Screenshot(about, "about-dialog"), 20u);
+  PostMessageA(about, WM_CLOSE, 0, 0);
+  for (int i = 0; i < 50 && IsWindowVisible(about); ++i) Sleep(100);
+  EXPECT_FALSE(IsWindowVisible(about)) << "closing the dialog did not hide it";
+
+  PostMessageA(window, kTrayMessage, 0, kQuitRequest);
+  DWORD code = 1;
+  EXPECT_TRUE(program.WaitForEnd(kEndTimeout, code));
+}
+
+}  // namespace

@@ -1,0 +1,246 @@
+// The Win32 renderer under Wine: real controls kept in step with their models, and the user's
+// actions on the real controls turned into model events.
+#include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/substitute/scripted_message_boxes.h"
+#include "ui/edit.h"
+#include "ui/form.h"
+#include "ui/label.h"
+#include "ui/list_box.h"
+#include "ui/list_view.h"
+#include "ui/panel.h"
+#include "ui/win32/win32_window_system.h"
+
+namespace halvex::ui::win32 {
+namespace {
+
+// Handles what is waiting, as the program's loop would between two user actions.
+void Pump() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+
+class RendererTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form.SetBounds(Rect::At(0, 0, 400, 300));
+    form.SetCaption("Renderer test");
+    panel.SetBounds(Rect::At(0, 0, 400, 300));
+    form.AddChild(panel);
+  }
+  void Show() {
+    windows.Show(form);
+    Pump();
+  }
+  HWND Window(const Control& control) { return static_cast<HWND>(windows.NativeWindow(control)); }
+  std::string Text(HWND window) {
+    char text[256] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+  }
+
+  platform::substitute::ScriptedMessageBoxes messages;
+  Win32WindowSystem windows{messages};
+  Form form{"RendererTestForm"};
+  Panel panel{"Panel"};
+};
+
+TEST_F(RendererTest, ControlsFollowTheirModelsAndLeaveWithThem) {
+  Label label("Label", "first");
+  label.SetBounds(Rect::At(10, 10, 100, 20));
+  panel.AddChild(label);
+  Show();
+  HWND window = Window(label);
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(Text(window), "first");
+
+  label.SetCaption("second");
+  label.SetBounds(Rect::At(20, 30, 120, 24));
+  label.SetVisible(false);
+  EXPECT_EQ(Text(window), "second");
+  RECT placed;
+  GetWindowRect(window, &placed);
+  MapWindowPoints(nullptr, Window(panel), reinterpret_cast<POINT*>(&placed), 2);
+  EXPECT_EQ(placed.left, 20);
+  EXPECT_EQ(placed.top, 30);
+  EXPECT_EQ(placed.right - placed.left, 120);
+  EXPECT_FALSE(IsWindowVisible(window));
+
+  // A child linked after the window exists gets its own; destroying the model ends it.
+  auto late = std::make_unique<Label>("Late", "late");
+  panel.AddChild(*late);
+  HWND lateWindow = Window(*late);
+  ASSERT_NE(lateWindow, nullptr);
+  EXPECT_EQ(GetParent(lateWindow), Window(panel));
+  late.reset();
+  EXPECT_FALSE(IsWindow(lateWindow));
+}
+
+TEST_F(RendererTest, APressAndReleaseOverAPaintedControlClicksIt) {
+  Label link("Link", "open");
+  link.SetBounds(Rect::At(10, 10, 100, 20));
+  int clicks = 0;
+  std::vector<Point> presses;
+  link.onClick = [&] { ++clicks; };
+  link.onMouseDown = [&](MouseButton, Point at) { presses.push_back(at); };
+  panel.AddChild(link);
+  Show();
+
+  HWND window = Window(link);
+  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 7));
+  SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(5, 7));
+  EXPECT_EQ(clicks, 1);
+  ASSERT_EQ(presses.size(), 1u);
+  EXPECT_EQ(presses[0], (Point{5, 7}));
+
+  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 7));
+  SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(300, 7));
+  EXPECT_EQ(clicks, 1) << "a release away from the control is no click";
+}
+
+TEST_F(RendererTest, AListViewShowsItsRowsAndReportsTheUsersSelectionAndChecks) {
+  ListView list("RepairGrid");
+  list.SetBounds(Rect::At(0, 0, 400, 200));
+  list.SetColumns({{"Section", 250}, {"Problems Found", 100, TextAlign::Center}});
+  list.SetCheckBoxes(true);
+  list.AddRow({"All Problems", {"5", "0"}});
+  list.AddRow({"    Shared DLL's Sections", {"3", "4"}});
+  std::vector<int> selections, checks;
+  list.onSelect = [&] { selections.push_back(list.selectedIndex()); };
+  list.onCheck = [&](int row) { checks.push_back(row); };
+  panel.AddChild(list);
+  Show();
+  HWND window = Window(list);
+
+  EXPECT_EQ(SendMessageA(window, LVM_GETITEMCOUNT, 0, 0), 2);
+  char text[64] = {};
+  LVITEMA item{};
+  item.iSubItem = 1;
+  item.pszText = text;
+  item.cchTextMax = sizeof text;
+  SendMessageA(window, LVM_GETITEMTEXTA, 1, reinterpret_cast<LPARAM>(&item));
+  EXPECT_STREQ(text, "3");
+  EXPECT_EQ(SendMessageA(window, LVM_GETHEADER, 0, 0) != 0, true);
+
+  // The user selects the second row and ticks the first.
+  LVITEMA state{};
+  state.stateMask = LVIS_SELECTED;
+  state.state = LVIS_SELECTED;
+  SendMessageA(window, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&state));
+  state.stateMask = LVIS_STATEIMAGEMASK;
+  state.state = INDEXTOSTATEIMAGEMASK(2);
+  SendMessageA(window, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
+  EXPECT_EQ(selections, (std::vector<int>{1}));
+  EXPECT_EQ(checks, (std::vector<int>{0}));
+  EXPECT_TRUE(list.Row(0).checked);
+
+  // The program changes the selection and the rows: the control follows without echoing.
+  list.SetSelectedIndex(0);
+  EXPECT_EQ(SendMessageA(window, LVM_GETNEXTITEM, -1, LVNI_SELECTED), 0);
+  ASSERT_TRUE(list.SetSubItem(0, 0, "4"));
+  SendMessageA(window, LVM_GETITEMTEXTA, 0, reinterpret_cast<LPARAM>(&item));
+  EXPECT_STREQ(text, "4");
+  EXPECT_EQ(selections, (std::vector<int>{1, 0}));
+}
+
+TEST_F(RendererTest, AVirtualListViewAsksForTheRowsItShows) {
+  ListView list("FileListView");
+  list.SetBounds(Rect::At(0, 0, 400, 200));
+  list.SetColumns({{"File", 250}, {"Size", 100}});
+  list.SetVirtualRowCount(500);
+  list.onData = [](int row) { return ListRow{"file" + std::to_string(row), {"1 KB"}}; };
+  panel.AddChild(list);
+  Show();
+  HWND window = Window(list);
+  EXPECT_EQ(SendMessageA(window, LVM_GETITEMCOUNT, 0, 0), 500);
+  char text[64] = {};
+  LVITEMA item{};
+  item.iSubItem = 0;
+  item.pszText = text;
+  item.cchTextMax = sizeof text;
+  SendMessageA(window, LVM_GETITEMTEXTA, 321, reinterpret_cast<LPARAM>(&item));
+  EXPECT_STREQ(text, "file321");
+  list.SetVirtualRowCount(3);
+  EXPECT_EQ(SendMessageA(window, LVM_GETITEMCOUNT, 0, 0), 3);
+}
+
+TEST_F(RendererTest, AnOwnerDrawnListBoxDrawsThroughItsModelAndReportsPressesAtRows) {
+  ListBox list("ProblemsListBox");
+  list.SetBounds(Rect::At(0, 0, 400, 200));
+  list.SetRowHeight(70);
+  list.SetRowCount(6);
+  std::vector<int> drawn;
+  list.onDrawItem = [&](Canvas& canvas, int row, const Rect& rect, bool) {
+    drawn.push_back(row);
+    canvas.FillRect(rect, colors::kWhite);
+  };
+  std::vector<int> pressedRows;
+  list.onMouseDown = [&](MouseButton button, Point at) {
+    if (button == MouseButton::Left) pressedRows.push_back(list.RowAt(at));
+  };
+  panel.AddChild(list);
+  Show();
+  HWND window = Window(list);
+  UpdateWindow(window);
+
+  EXPECT_EQ(SendMessageA(window, LB_GETCOUNT, 0, 0), 6);
+  EXPECT_EQ(SendMessageA(window, LB_GETITEMHEIGHT, 0, 0), 70);
+  ASSERT_FALSE(drawn.empty()) << "no row was drawn";
+  EXPECT_EQ(drawn.front(), 0);
+
+  SendMessageA(window, LB_SETTOPINDEX, 2, 0);
+  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 75));
+  SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(20, 75));
+  Pump();
+  EXPECT_EQ(pressedRows, (std::vector<int>{3})) << "the press counts the rows scrolled away";
+  EXPECT_EQ(list.selectedIndex(), 3);
+}
+
+TEST_F(RendererTest, ATextFieldAndItsModelShareTheText) {
+  Edit field("edPath");
+  field.SetBounds(Rect::At(10, 10, 200, 22));
+  std::vector<std::string> changes;
+  field.onChange = [&] { changes.push_back(field.text()); };
+  panel.AddChild(field);
+  Show();
+  HWND window = Window(field);
+
+  SetWindowTextA(window, "C:\\Temp");
+  EXPECT_EQ(field.text(), "C:\\Temp");
+  field.SetText("D:\\Data");
+  EXPECT_EQ(Text(window), "D:\\Data");
+  EXPECT_EQ(changes, (std::vector<std::string>{"C:\\Temp", "D:\\Data"}));
+  field.SetReadOnly(true);
+  EXPECT_TRUE(GetWindowLongA(window, GWL_STYLE) & ES_READONLY);
+}
+
+TEST_F(RendererTest, TheFormsRegionAndCloseGoThroughTheModel) {
+  form.SetRoundedRegion(24, 24, 2);
+  bool closing = false;
+  form.onClose = [&](CloseAction& action) {
+    closing = true;
+    action = CloseAction::None;
+  };
+  Show();
+  HWND window = Window(form);
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_NE(GetWindowRgn(window, region), ERROR) << "the rounded region is set";
+  DeleteObject(region);
+  SendMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(closing);
+  EXPECT_TRUE(IsWindowVisible(window)) << "a refused close keeps the window";
+}
+
+}  // namespace
+}  // namespace halvex::ui::win32
