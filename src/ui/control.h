@@ -28,6 +28,10 @@ enum class ControlKind {
   ListView,
   ListBox,
   Edit,
+  PageControl,
+  GroupBox,
+  SpinEdit,
+  TimePicker,
 };
 
 // What changed, so that the renderer updates only that.
@@ -45,7 +49,8 @@ enum class Property {
   Items,      // list rows, their texts, checks and count
   Selection,  // selected, focused or top row
   ReadOnly,
-  Look,  // anything else that changes how the control is painted
+  Value,  // the number of a number box, the time of a time picker
+  Look,   // anything else that changes how the control is painted
 };
 
 enum class MouseButton { Left, Right, Middle };

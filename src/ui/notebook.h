@@ -21,6 +21,9 @@ class Notebook : public Control {
   // The name of the page shown; empty when none.
   std::string ActivePageName() const;
 
+ protected:
+  Notebook(ControlKind kind, std::string name) : Control(kind, std::move(name)) {}
+
  private:
   int pageIndex_ = -1;
 };

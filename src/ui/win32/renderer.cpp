@@ -52,6 +52,8 @@ bool IsSystemDrawn(const Control& control) {
     case ControlKind::ListView:
     case ControlKind::ListBox:
     case ControlKind::Edit:
+    case ControlKind::PageControl:
+    case ControlKind::TimePicker:
       return true;
     default:
       return false;
@@ -89,7 +91,14 @@ const char* ChildClass(Control& control, DWORD& style, DWORD& exStyle) {
       exStyle |= WS_EX_CLIENTEDGE;
       return "EDIT";
     }
+    case ControlKind::PageControl:
+      style |= WS_TABSTOP | WS_CLIPCHILDREN;
+      return WC_TABCONTROLA;
+    case ControlKind::TimePicker:
+      style |= WS_TABSTOP | DTS_TIMEFORMAT | DTS_UPDOWN;
+      return DATETIMEPICK_CLASSA;
     default:
+      // Panels, labels, pictures, group frames, and the frame of a number box.
       style |= WS_CLIPCHILDREN;
       return kViewClass;
   }
@@ -133,7 +142,8 @@ Renderer::Renderer() {
   RegisterClassOnce(kViewClass, WindowProc, false);
   RegisterClassOnce(kFormClass, WindowProc, true);
   RegisterClassOnce(kTimerClass, TimerProc, false);
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES |
+                                                     ICC_DATE_CLASSES | ICC_UPDOWN_CLASS};
   InitCommonControlsEx(&controls);
   tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
@@ -206,6 +216,7 @@ HWND Renderer::Create(Control& control, HWND parent) {
     }
     InitializeList(control, window);
   }
+  InitializeOptionControl(control, window);
   AddHint(control, window);
   if (control.kind() == ControlKind::Form) ApplyRegion(static_cast<Form&>(control), window);
   CreateChildren(control, window);
@@ -255,6 +266,7 @@ void Renderer::ApplyRegion(Form& form, HWND window) {
 void Renderer::ControlChanged(Control& control, Property property) {
   HWND window = WindowOf(control);
   if (window == nullptr) return;
+  SyncOptionControl(control, window, property);
   switch (property) {
     case Property::Caption:
       SetWindowTextA(window, control.caption().c_str());
@@ -295,6 +307,8 @@ void Renderer::ControlChanged(Control& control, Property property) {
     case Property::ReadOnly:
       SendMessageA(window, EM_SETREADONLY, static_cast<Edit&>(control).readOnly(), 0);
       break;
+    case Property::Value:
+      break;  // SyncOptionControl did it
     case Property::Color:
     case Property::Image:
     case Property::Look:
@@ -468,6 +482,7 @@ LRESULT Renderer::Handle(Control& control, HWND window, UINT message, WPARAM wPa
       }
       break;
     case WM_COMMAND:
+      if (lParam != 0 && HandleOptionCommand(control, window, wParam, lParam)) return 0;
       if (lParam != 0) {
         if (Control* child = ControlOf(reinterpret_cast<HWND>(lParam))) {
           if (HandleCommand(*child, reinterpret_cast<HWND>(lParam), HIWORD(wParam))) return 0;
@@ -478,6 +493,7 @@ LRESULT Renderer::Handle(Control& control, HWND window, UINT message, WPARAM wPa
       const auto* header = reinterpret_cast<const NMHDR*>(lParam);
       if (Control* child = ControlOf(header->hwndFrom)) {
         LRESULT result = 0;
+        if (HandleOptionNotify(*child, lParam)) return 0;
         if (HandleNotify(*child, lParam, result)) return result;
       }
       break;

@@ -69,6 +69,11 @@ class Renderer final : public ControlObserver, public TimerObserver {
   bool HandleCommand(Control& control, HWND window, WORD code);
   bool HandleNotify(Control& control, LPARAM lParam, LRESULT& result);
   void DrawListRow(Control& control, const DRAWITEMSTRUCT& item);
+  // The page control's tabs, number boxes and time pickers (renderer_options.cpp).
+  void InitializeOptionControl(Control& control, HWND window);
+  void SyncOptionControl(Control& control, HWND window, Property property);
+  bool HandleOptionCommand(Control& control, HWND window, WPARAM wParam, LPARAM lParam);
+  bool HandleOptionNotify(Control& control, LPARAM lParam);
   static LRESULT CALLBACK ListBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                       UINT_PTR id, DWORD_PTR data);
 
