@@ -39,12 +39,7 @@ TFormOptions::TFormOptions(OptionsServices services, SchedulerSession& session,
   // BtnCancelClick: closes without saving (removals from the ignore list are saved already).
   BtnCancel.modalResult = ui::ModalResult::Cancel;
 
-  GeneralSheet.SetCaption("General Settings");
-  IgnoreSheet.SetCaption("Ignore List");
-  SchedulingSheet.SetCaption("Scheduling");
-  for (ui::Panel* sheet : {&GeneralSheet, &IgnoreSheet, &SchedulingSheet}) {
-    // The sheets show their caption on the tab only.
-    sheet->captionAlign = ui::TextAlign::Left;
+  for (ui::TabSheet* sheet : {&GeneralSheet, &IgnoreSheet, &SchedulingSheet}) {
     MainPageControl.AddPage(*sheet);
   }
   BuildGeneralSheet();
@@ -62,13 +57,14 @@ void TFormOptions::BuildGeneralSheet() {
   const int width = MainPageControl.PageArea().width() - 2 * kBorder;
   Place(GeneralSheet, ScheduleOptionsGroup, kBorder, kBorder, width, 48);
   Place(ScheduleOptionsGroup, ChkRun, 16, 20, 300, 17);
-  Place(GeneralSheet, RemovalOptionsGroup, kBorder, 64, width, 72);
-  Place(RemovalOptionsGroup, ChkAutoBackup, 16, 20, width - 24, 17);
-  Place(RemovalOptionsGroup, ChkCheckItem, 16, 44, width - 24, 17);
-  Place(GeneralSheet, CheckUpdateGroup, kBorder, 144, width, 120);
+  Place(GeneralSheet, RemovalOptionsGroup, kBorder, 64, width, 84);
+  // Two lines high: the long caption wraps.
+  Place(RemovalOptionsGroup, ChkAutoBackup, 16, 18, width - 24, 30);
+  Place(RemovalOptionsGroup, ChkCheckItem, 16, 54, width - 24, 17);
+  Place(GeneralSheet, CheckUpdateGroup, kBorder, 156, width, 110);
   Place(CheckUpdateGroup, cbCheckUpdate, 16, 20, 300, 17);
-  Place(CheckUpdateGroup, LabelVer, 16, 48, width - 28, 17);
-  Place(CheckUpdateGroup, CheckUpdateBtn, 16, 80, 120, kButtonHeight);
+  Place(CheckUpdateGroup, LabelVer, 16, 44, width - 28, 17);
+  Place(CheckUpdateGroup, CheckUpdateBtn, 16, 72, 120, kButtonHeight);
   CheckUpdateBtn.onClick = [this] { CheckUpdateBtnClick(); };
 }
 

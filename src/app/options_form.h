@@ -61,7 +61,7 @@ class TFormOptions : public ui::Form {
   ui::Button BitBtn1{"BitBtn1", "OK"};
   ui::Button BtnCancel{"BtnCancel", "Cancel"};
 
-  ui::Panel GeneralSheet{"GeneralSheet"};
+  ui::TabSheet GeneralSheet{"GeneralSheet", "General Settings"};
   ui::GroupBox ScheduleOptionsGroup{"ScheduleOptionsGroup", "Schedule Options"};
   ui::CheckBox ChkRun{"ChkRun", "Run at windows startup"};
   ui::GroupBox RemovalOptionsGroup{"RemovalOptionsGroup", "Removal Options"};
@@ -74,11 +74,11 @@ class TFormOptions : public ui::Form {
   ui::Label LabelVer{"LabelVer"};
   ui::Button CheckUpdateBtn{"CheckUpdateBtn", "Check for Update"};
 
-  ui::Panel IgnoreSheet{"IgnoreSheet"};
+  ui::TabSheet IgnoreSheet{"IgnoreSheet", "Ignore List"};
   ui::ListView IgnoreListView{"IgnoreListView"};
   ui::Button RemoveSelectBtn{"RemoveSelectBtn", "Remove Selected"};
 
-  ui::Panel SchedulingSheet{"SchedulingSheet"};
+  ui::TabSheet SchedulingSheet{"SchedulingSheet", "Scheduling"};
   ui::Picture ImageTask{"ImageTask"};
   ui::Label abTaskName{"abTaskName"};
   ui::Label abScheduleDaily{"abScheduleDaily", "Schedule Task: Daily"};

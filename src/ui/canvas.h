@@ -27,6 +27,8 @@ class Canvas {
   // The large icon the system associates with the file (its own icon for a program) with its
   // top-left corner at `at`; nothing when there is none.
   virtual void DrawFileIcon(std::string_view path, Point at) = 0;
+  // How wide the line of text is in the font.
+  virtual int TextWidth(std::string_view text, const Font& font) = 0;
 };
 
 }  // namespace halvex::ui

@@ -1,5 +1,6 @@
 // The controls of dialogs with settings: tabbed pages, group frames, number boxes and time
 // pickers.
+#include <algorithm>
 #include <charconv>
 
 #include "ui/group_box.h"
@@ -10,7 +11,12 @@
 
 namespace halvex::ui {
 
-void PageControl::AddPage(Panel& page) {
+void TabSheet::Paint(Canvas& canvas) const {
+  const Rect placed = PlacedBounds();
+  canvas.FillRect(Rect::At(0, 0, placed.width(), placed.height()), EffectiveColor());
+}
+
+void PageControl::AddPage(TabSheet& page) {
   Notebook::AddPage(page);
   page.SetAlign(Align::None);
   page.SetBounds(PageArea());
@@ -39,8 +45,11 @@ void GroupBox::Paint(Canvas& canvas) const {
   canvas.FrameRect(Rect::At(0, lineHeight / 2, area.width(), area.height() - lineHeight / 2),
                    Color::System(SystemColor::ButtonShadow));
   if (!caption().empty()) {
-    const Rect text = Rect::At(8, 0, area.width() - 16, lineHeight);
-    canvas.DrawText(text, " " + caption() + " ", font(), TextAlign::Left);
+    const std::string text = " " + caption() + " ";
+    const Rect behind =
+        Rect::At(8, 0, std::min(canvas.TextWidth(text, font()), area.width() - 16), lineHeight);
+    canvas.FillRect(behind, EffectiveColor());
+    canvas.DrawText(behind, text, font(), TextAlign::Left);
   }
 }
 

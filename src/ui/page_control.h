@@ -7,6 +7,15 @@
 
 namespace halvex::ui {
 
+// A page of a page control: its caption is the tab's, and the page shows none of its own.
+class TabSheet : public Panel {
+ public:
+  explicit TabSheet(std::string name, std::string caption) : Panel(std::move(name)) {
+    SetCaption(std::move(caption));
+  }
+  void Paint(Canvas& canvas) const override;
+};
+
 class PageControl : public Notebook {
  public:
   // The height the row of tabs takes, and the margin around the pages.
@@ -17,7 +26,7 @@ class PageControl : public Notebook {
 
   // Links the page as the last one, placed in the page area of the control's current bounds:
   // give the control its bounds first.
-  void AddPage(Panel& page);
+  void AddPage(TabSheet& page);
   // The page area in the control's own coordinates.
   Rect PageArea() const;
 

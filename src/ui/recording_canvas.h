@@ -20,6 +20,11 @@ class RecordingCanvas final : public Canvas {
                 TextAlign align) override;
   void DrawImage(const ImageList& list, int index, Point at) override;
   void DrawFileIcon(std::string_view path, Point at) override;
+  // Every character counts as kCharacterWidth pixels; measuring is not recorded.
+  static constexpr int kCharacterWidth = 6;
+  int TextWidth(std::string_view text, const Font&) override {
+    return static_cast<int>(text.size()) * kCharacterWidth;
+  }
 
   const std::vector<std::string>& operations() const { return operations_; }
   void Clear() { operations_.clear(); }

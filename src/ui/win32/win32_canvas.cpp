@@ -60,4 +60,12 @@ void Win32Canvas::DrawFileIcon(std::string_view path, Point at) {
   DestroyIcon(icon);
 }
 
+int Win32Canvas::TextWidth(std::string_view text, const Font& font) {
+  HGDIOBJ old = SelectObject(dc_, gdi_.FontFor(font));
+  SIZE size{};
+  GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &size);
+  SelectObject(dc_, old);
+  return size.cx;
+}
+
 }  // namespace halvex::ui::win32

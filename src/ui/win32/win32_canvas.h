@@ -18,6 +18,7 @@ class Win32Canvas final : public Canvas {
   void DrawImage(const ImageList& list, int index, Point at) override;
   // ExtractAssociatedIconA: the file's own icon, or that of the program that opens it.
   void DrawFileIcon(std::string_view path, Point at) override;
+  int TextWidth(std::string_view text, const Font& font) override;
 
  private:
   HDC dc_;
