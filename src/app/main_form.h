@@ -8,12 +8,15 @@
 #include <string>
 
 #include "app/data_module.h"
+#include "app/results_view.h"
 #include "app/scan_sheet.h"
+#include "app/scan_sheet_driver.h"
 #include "app/tool_host.h"
 #include "model/scan_model.h"
 #include "model/settings.h"
 #include "platform/desktop.h"
 #include "platform/file_system.h"
+#include "platform/platform.h"
 #include "ui/busy_state.h"
 #include "ui/label.h"
 #include "ui/notebook.h"
@@ -32,6 +35,9 @@ struct MainFormServices {
   TDM& dm;
   model::TMyRegistryInfo settings;
   std::string startArgument;
+  // The machine the scan reads and repairs; without one the scan sheet shows but does not scan
+  // (tests of the navigation need none).
+  platform::Platform* platform = nullptr;
 };
 
 // What other parts of the program do when the main window asks; each may stay empty.
@@ -79,6 +85,9 @@ class THalvexMainForm : public ui::Form {
   // main window owns for the whole run.
   model::ScanModel& scanModel() { return scanModel_; }
   ScanSheet& scanSheet() { return *scanSheet_; }
+  ResultsView& results() { return *results_; }
+  // nullptr without a machine to scan.
+  ScanSheetDriver* scanDriver() { return scanDriver_.get(); }
   const ui::TrayIcon& trayIcon() const { return trayIcon_; }
   ui::Label& ToolLink(ToolKind kind) { return toolLinks_[static_cast<std::size_t>(kind)]; }
   struct AdvancedPair {
@@ -134,6 +143,8 @@ class THalvexMainForm : public ui::Form {
   std::array<ui::Label, kToolCount> toolLinks_;
   std::array<AdvancedPair, kToolCount> pairs_;
   std::unique_ptr<ScanSheet> scanSheet_;
+  std::unique_ptr<ResultsView> results_;
+  std::unique_ptr<ScanSheetDriver> scanDriver_;
   ToolHost tools_{AdvancePanel};
   ui::TrayIcon trayIcon_;
   bool trayIconAdded_ = false;

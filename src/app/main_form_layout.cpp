@@ -179,6 +179,16 @@ void THalvexMainForm::BuildSheets() {
     MainNotebook.AddPage(*sheet);
   }
   scanSheet_ = std::make_unique<ScanSheet>(ScanSheetPage, services_.dm);
+  results_ = std::make_unique<ResultsView>(*scanSheet_, services_.dm, scanModel_, services_.files,
+                                           services_.desktop.messages);
+  if (services_.platform != nullptr) {
+    scanDriver_ =
+        std::make_unique<ScanSheetDriver>(*scanSheet_, *results_, services_.dm, scanModel_,
+                                          ScanSheetServices{*services_.platform, services_.desktop,
+                                                            services_.busy, services_.settings});
+    // The automatic scan of a start with an argument is Scan Now, unless told otherwise.
+    if (!hooks_.scanNow) hooks_.scanNow = [this] { scanDriver_->ScanNowBtnClick(); };
+  }
 
   abBackupTitle.SetBounds(ui::Rect::At(24, 18, 400, 24));
   abBackupTitle.SetFont({.pointSize = 12, .bold = true, .color = link_style::kHeading});

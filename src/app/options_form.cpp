@@ -9,6 +9,9 @@ namespace {
 constexpr int kBorder = 8;
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 25;
+// The area the tab control leaves its pages below the tabs and inside its frame.
+constexpr int kPageWidth = 499;
+constexpr int kPageHeight = 274;
 
 void Place(ui::Control& parent, ui::Control& child, int left, int top, int width, int height) {
   child.SetBounds(ui::Rect::At(left, top, width, height));
@@ -54,7 +57,7 @@ TFormOptions::TFormOptions(OptionsServices services, SchedulerSession& session,
 }
 
 void TFormOptions::BuildGeneralSheet() {
-  const int width = MainPageControl.PageArea().width() - 2 * kBorder;
+  const int width = kPageWidth - 2 * kBorder;
   Place(GeneralSheet, ScheduleOptionsGroup, kBorder, kBorder, width, 48);
   Place(ScheduleOptionsGroup, ChkRun, 16, 20, 300, 17);
   Place(GeneralSheet, RemovalOptionsGroup, kBorder, 64, width, 84);
@@ -69,13 +72,12 @@ void TFormOptions::BuildGeneralSheet() {
 }
 
 void TFormOptions::BuildIgnoreSheet() {
-  const ui::Rect area = MainPageControl.PageArea();
-  const int width = area.width() - 2 * kBorder;
+  const int width = kPageWidth - 2 * kBorder;
   Place(IgnoreSheet, IgnoreListView, kBorder, kBorder, width,
-        area.height() - 3 * kBorder - kButtonHeight);
+        kPageHeight - 3 * kBorder - kButtonHeight);
   IgnoreListView.SetColumns({{"Category", 160}, {"Registry Key", width - 164}});
-  Place(IgnoreSheet, RemoveSelectBtn, area.width() - kBorder - 120,
-        area.height() - kBorder - kButtonHeight, 120, kButtonHeight);
+  Place(IgnoreSheet, RemoveSelectBtn, kPageWidth - kBorder - 120,
+        kPageHeight - kBorder - kButtonHeight, 120, kButtonHeight);
   RemoveSelectBtn.onClick = [this] { RemoveSelectBtnClick(); };
 }
 
@@ -91,6 +93,7 @@ void TFormOptions::BuildSchedulingSheet() {
   Place(DailyGroup, abDays, 112, 24, 60, 17);
   Place(SchedulingSheet, cbActiveTask, 16, 196, 200, 17);
   // Disabled at design, with the design values 09:30 and 1.
+  (void)dtpStartTime.SetTime(9, 30);
   dtpStartTime.SetEnabled(false);
   SpinEditDays.SetEnabled(false);
   cbActiveTask.onClick = [this] { cbActiveTaskClick(); };

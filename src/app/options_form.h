@@ -20,10 +20,11 @@
 #include "ui/group_box.h"
 #include "ui/label.h"
 #include "ui/list_view.h"
-#include "ui/page_control.h"
+#include "ui/notebook.h"
 #include "ui/panel.h"
 #include "ui/picture.h"
 #include "ui/spin_edit.h"
+#include "ui/tab_sheet.h"
 #include "ui/time_picker.h"
 #include "ui/window_system.h"
 
@@ -57,7 +58,7 @@ class TFormOptions : public ui::Form {
   void cbActiveTaskClick();
   void RemoveSelectBtnClick();
 
-  ui::PageControl MainPageControl{"MainPageControl"};
+  ui::TabControl MainPageControl{"MainPageControl"};
   ui::Button BitBtn1{"BitBtn1", "OK"};
   ui::Button BtnCancel{"BtnCancel", "Cancel"};
 
@@ -83,7 +84,7 @@ class TFormOptions : public ui::Form {
   ui::Label abTaskName{"abTaskName"};
   ui::Label abScheduleDaily{"abScheduleDaily", "Schedule Task: Daily"};
   ui::Label abStartTimes{"abStartTimes", "Start times:"};
-  ui::TimePicker dtpStartTime{"dtpStartTime", 9, 30};
+  ui::TimePicker dtpStartTime{"dtpStartTime"};
   ui::GroupBox DailyGroup{"DailyGroup", "Schedule Task Daily:"};
   ui::Label abEvent{"abEvent", "Event"};
   ui::SpinEdit SpinEditDays{"SpinEditDays", 1, 31};

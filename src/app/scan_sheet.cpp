@@ -1,19 +1,12 @@
 #include "app/scan_sheet.h"
 
 #include "app/link_style.h"
+#include "model/scan_sections.h"
 #include "model/text_format.h"
 
 namespace halvex::app {
 
 namespace {
-
-constexpr std::array<const char*, kSectionCount> kSectionCaptions{
-    "ActiveX, OLE, COM",     "User Software Settings",  "System Software Settings",
-    "Shared DLL's Sections", "Fonts Sections",          "Invalid File Associations",
-    "System Services",       "Uninstall Sections",      "Help Sections",
-    "Application Paths",     "Invalid ShortCuts",       "Empty Registry Keys",
-    "FileExtensions",        "Startup Programs",        "Sounds Section",
-    "Start Menu Item",       "Most Recently Used Files"};
 
 constexpr int kStepHeight = 56;
 constexpr int kStepWidth = 270;
@@ -36,7 +29,7 @@ std::array<ScanSheet::SectionRow, kSectionCount> MakeRows(std::index_sequence<I.
 ScanSheet::SectionRow::SectionRow(int number)
     : picture(model::FormatText("picSection%02d", number)),
       caption(model::FormatText("abSection%02d", number),
-              kSectionCaptions[static_cast<std::size_t>(number - 1)]),
+              std::string(model::SectionCaption(number))),
       count(model::FormatText("abItemCount%02d", number), "0") {}
 
 ScanSheet::ScanSheet(ui::Panel& sheet, TDM& dm)
@@ -122,6 +115,13 @@ ScanSheet::ScanSheet(ui::Panel& sheet, TDM& dm)
   SetScanPageState(ScanPageState::First);
 }
 
+ui::Rect ScanSheet::NotebookBoundsIn(ScanPageState state) const {
+  const int toolsHeight =
+      state == ScanPageState::First ? kFirstStateToolsHeight : kOtherStateToolsHeight;
+  return ui::Rect::At(0, kStepHeight, sheet_.bounds().width(),
+                      sheet_.bounds().height() - kStepHeight - toolsHeight);
+}
+
 void ScanSheet::SetScanPageState(ScanPageState state) {
   state_ = state;
   const StepPictures& pictures = stepPictures[static_cast<std::size_t>(state)];
@@ -132,8 +132,7 @@ void ScanSheet::SetScanPageState(ScanPageState state) {
   const int height = sheet_.bounds().height();
   ScanToolsPanel.SetBounds(
       ui::Rect::At(0, height - toolsHeight, sheet_.bounds().width(), toolsHeight));
-  ScanNotebook.SetBounds(
-      ui::Rect::At(0, kStepHeight, sheet_.bounds().width(), height - kStepHeight - toolsHeight));
+  ScanNotebook.SetBounds(NotebookBoundsIn(state));
 
   const bool selectAll = first || state == ScanPageState::Results;
   cbSelectAll.SetVisible(selectAll);

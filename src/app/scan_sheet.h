@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/data_module.h"
+#include "model/scan_sections.h"
 #include "ui/button.h"
 #include "ui/label.h"
 #include "ui/notebook.h"
@@ -14,7 +15,7 @@
 
 namespace halvex::app {
 
-inline constexpr int kSectionCount = 17;
+inline constexpr int kSectionCount = model::kSectionCount;
 
 // The page states of the scan sheet.
 enum class ScanPageState { First = 0, Scanning = 1, Results = 2, Finish = 3 };
@@ -29,6 +30,8 @@ class ScanSheet {
   // section again and empties the count labels.
   void SetScanPageState(ScanPageState state);
   ScanPageState pageState() const { return state_; }
+  // Where the notebook stands in a state: the tool bar below it is lower in the first one.
+  ui::Rect NotebookBoundsIn(ScanPageState state) const;
 
   // Section n (1 .. 17) is at index n - 1.
   struct SectionRow {

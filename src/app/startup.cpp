@@ -18,7 +18,9 @@ std::optional<RunningProgram> StartProgram(const StartupServices& services,
                                            const StartupSeams& seams,
                                            const std::string& startArgument) {
   platform::Desktop& desktop = services.desktop;
-  if (HandOverToRunningCopy(desktop.windows) == InstanceOutcome::HandedOver) return std::nullopt;
+  if (HandOverToRunningCopy(desktop.windows, desktop.pump) == InstanceOutcome::HandedOver) {
+    return std::nullopt;
+  }
 
   services.windows.SetApplicationTitle(kApplicationTitle);
   const model::TMyRegistryInfo settings =
@@ -43,7 +45,7 @@ std::optional<RunningProgram> StartProgram(const StartupServices& services,
 
   program.mainForm = std::make_unique<THalvexMainForm>(
       MainFormServices{services.windows, desktop, services.files, services.busy, *program.dm,
-                       settings, startArgument},
+                       settings, startArgument, services.platform},
       seams.hooks);
   services.windows.SetMainForm(*program.mainForm);
   services.windows.Show(*program.mainForm);

@@ -11,6 +11,7 @@
 #include "model/settings.h"
 #include "platform/desktop.h"
 #include "platform/file_system.h"
+#include "platform/platform.h"
 #include "platform/registry.h"
 #include "ui/busy_state.h"
 #include "ui/window_system.h"
@@ -23,6 +24,8 @@ struct StartupServices {
   platform::Desktop& desktop;
   ui::WindowSystem& windows;
   ui::BusyState& busy;
+  // The whole machine, for the scan (see MainFormServices::platform).
+  platform::Platform* platform = nullptr;
 };
 
 // Loads the settings; the program's own is LoadSettings over the registry, tests hand in theirs.

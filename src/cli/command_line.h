@@ -15,9 +15,28 @@ struct ScanOptions {
   bool json = false;
 };
 
+struct RepairOptions {
+  std::optional<std::string> machineFolder;
+  scan::SectionChoice sections = scan::AllSections();
+  bool noBackup = false;  // repair without writing the repair backup first
+  bool json = false;
+};
+
+struct RestoreOptions {
+  std::string file;  // the backup to import
+  std::optional<std::string> machineFolder;
+};
+
+struct BackupsOptions {
+  std::optional<std::string> machineFolder;
+};
+
 struct CommandLine {
-  enum class Command { Help, Scan } command = Command::Help;
+  enum class Command { Help, Scan, Repair, Restore, Backups } command = Command::Help;
   ScanOptions scan;
+  RepairOptions repair;
+  RestoreOptions restore;
+  BackupsOptions backups;
 };
 
 struct UsageError {

@@ -5,7 +5,7 @@ namespace halvex::cli {
 
 std::variant<std::unique_ptr<Machine>, std::string> OpenLiveMachine() {
   return std::string(
-      "scanning the live system works on Windows only; give a machine folder with --machine DIR");
+      "the live system works on Windows only; give a machine folder with --machine DIR");
 }
 
 }  // namespace halvex::cli

@@ -1,19 +1,39 @@
 #include "cli/machine_access.h"
 
 #include "platform/substitute/machine_folder.h"
+#include "platform/substitute/machine_folder_save.h"
+#include "platform/substitute/substitute_registry_editor.h"
 
 namespace halvex::cli {
 namespace {
 
+using platform::substitute::RegFileFormat;
+
+// The registry editor of the Windows 95 family writes REGEDIT4 files.
+RegFileFormat EditorFormat(std::uint8_t platformClass) {
+  return platformClass == 2 ? RegFileFormat::Regedit4 : RegFileFormat::Version5;
+}
+
 class FolderMachine final : public Machine {
  public:
   explicit FolderMachine(std::unique_ptr<platform::substitute::SubstituteMachine> machine)
-      : machine_(std::move(machine)), platform_(machine_->platform()) {}
+      : machine_(std::move(machine)),
+        platform_(machine_->platform()),
+        editor_(machine_->registry(), machine_->files(), machine_->registry().codePage(),
+                EditorFormat(machine_->facts().platformClass)) {}
   platform::Platform& platform() override { return platform_; }
+  std::uint8_t platformClass() override { return machine_->facts().platformClass; }
+  platform::ProcessRunner& processes() override { return editor_; }
+  std::optional<std::string> SaveChanges() override {
+    const auto error = platform::substitute::SaveMachineFolder(*machine_);
+    if (!error) return std::nullopt;
+    return error->Describe();
+  }
 
  private:
   std::unique_ptr<platform::substitute::SubstituteMachine> machine_;
   platform::Platform platform_;
+  platform::substitute::SubstituteRegistryEditor editor_;
 };
 
 }  // namespace

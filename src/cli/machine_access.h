@@ -1,11 +1,13 @@
 #pragma once
 // The machine a command works on: a machine folder, or the live system where there is one.
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
 #include <variant>
 
 #include "platform/platform.h"
+#include "platform/process_runner.h"
 
 namespace halvex::cli {
 
@@ -13,6 +15,13 @@ class Machine {
  public:
   virtual ~Machine() = default;
   virtual platform::Platform& platform() = 0;
+  // 2 for the Windows 95 family, 4 for the NT family: decides the repair backup's header.
+  virtual std::uint8_t platformClass() = 0;
+  // Where the system's registry editor runs: the real one, or the machine folder's.
+  virtual platform::ProcessRunner& processes() = 0;
+  // Makes the changes last: a machine folder writes its registry and drives back into DIR;
+  // the live system has nothing to do. The error is one line saying what could not be saved.
+  [[nodiscard]] virtual std::optional<std::string> SaveChanges() = 0;
 };
 
 // The machine folder when one is given, else the live system. The error is one line saying why

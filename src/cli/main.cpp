@@ -1,11 +1,12 @@
-// halvex-cli: the registry scan from a console, on the live system or on a machine folder
-// (a registry.reg file plus drive folders). It runs the same scan driver and section routines
-// as the Windows program.
+// halvex-cli: the registry scan, repair and restore from a console, on the live system or on a
+// machine folder (a registry.reg file plus drive folders). It runs the same scan driver,
+// section routines, repair driver and backups as the Windows program.
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "cli/command_line.h"
+#include "cli/commands.h"
 #include "cli/console_front_end.h"
 #include "cli/machine_access.h"
 #include "cli/scan_report.h"
@@ -20,11 +21,10 @@ using namespace halvex;
 
 constexpr int kNoProblems = 0;
 constexpr int kProblemsFound = 1;
-constexpr int kUsageError = 2;
+constexpr int kUsageError = cli::kExitUsage;
 
 int Fail(const std::string& reason) {
-  std::fprintf(stderr, "halvex-cli: %s\n", reason.c_str());
-  return kUsageError;
+  return cli::Fail(reason, kUsageError);
 }
 
 int RunScan(const cli::ScanOptions& options) {
@@ -67,6 +67,12 @@ int main(int argc, char** argv) {
       return kNoProblems;
     case cli::CommandLine::Command::Scan:
       return RunScan(line.scan);
+    case cli::CommandLine::Command::Repair:
+      return cli::RunRepairCommand(line.repair);
+    case cli::CommandLine::Command::Restore:
+      return cli::RunRestoreCommand(line.restore);
+    case cli::CommandLine::Command::Backups:
+      return cli::RunBackupsCommand(line.backups);
   }
   return kUsageError;
 }

@@ -20,6 +20,10 @@ int main(int argc, char** argv) {
   using namespace halvex;
   platform::win32::Win32Registry registry;
   platform::win32::Win32FileSystem files;
+  platform::win32::Win32Locale locale;
+  platform::win32::Win32Clock clock;
+  platform::win32::Win32ShellLinks links;
+  platform::Platform machine{registry, files, locale, clock, links};
   platform::win32::Win32MessageBoxes messages(app::kApplicationTitle);
   platform::win32::Win32MessagePump pump;
   platform::win32::Win32ProcessStarter processes;
@@ -28,10 +32,6 @@ int main(int argc, char** argv) {
   platform::Desktop desktop{messages, pump, processes, windowMessages, system};
   ui::win32::Win32WindowSystem windows(messages);
   ui::BusyState busy;
-  platform::win32::Win32Locale locale;
-  platform::win32::Win32Clock clock;
-  platform::win32::Win32ShellLinks links;
-  platform::Platform machine{registry, files, locale, clock, links};
   platform::win32::Win32HttpClient http;
   platform::win32::Win32TaskSchedulerService schedulers;
   // The update check and the preferences, with the scheduler they keep until the program ends.
@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
 
   // The first argument, kept for the whole run; "-Scan" from the scheduled task.
   const std::string startArgument = argc > 1 ? argv[1] : "";
-  auto program = app::StartProgram({registry, files, desktop, windows, busy},
+  auto program = app::StartProgram({registry, files, desktop, windows, busy, &machine},
                                    app::ProgramSeams(parts), startArgument);
   if (!program) return 0;
   return windows.RunMessageLoop();

@@ -21,6 +21,11 @@ class Locale {
   virtual std::optional<char16_t> DoubleByteToUtf16(char lead, char trail) = 0;
   // The text in UTF-8, for output outside the system (JSON, consoles).
   virtual std::string ToUtf8(std::string_view text) = 0;
+  // The text as UTF-16 through the system code page, every byte of 0x80 and above included,
+  // as the system's A calls convert it; bytes that form no character become '?'.
+  virtual std::u16string ToUtf16(std::string_view text) = 0;
+  // UTF-16 in the system code page; characters it cannot hold become '?'.
+  virtual std::string FromUtf16(std::u16string_view text) = 0;
   // The system's short date and long time, joined by a blank ("10/12/2026 10:51:59 AM");
   // empty for a time the calendar does not have, which the system refuses to format.
   virtual std::string FormatDateTime(const LocalTime& time) = 0;

@@ -1,5 +1,5 @@
 #pragma once
-// Push buttons and check boxes, which the system draws.
+// Push buttons, check boxes and radio buttons, which the system draws.
 #include "ui/control.h"
 
 namespace halvex::ui {
@@ -31,8 +31,26 @@ class CheckBox : public Control {
   // A click toggles the box.
   bool Click() override;
 
+ protected:
+  CheckBox(ControlKind kind, std::string name, std::string caption)
+      : Control(kind, std::move(name)) {
+    SetCaption(std::move(caption));
+  }
+
  private:
   bool checked_ = false;
+};
+
+// One of several exclusive options: the radio buttons with the same parent form a group, and
+// choosing one clears the others.
+class RadioButton : public CheckBox {
+ public:
+  RadioButton(std::string name, std::string caption)
+      : CheckBox(ControlKind::RadioButton, std::move(name), std::move(caption)) {}
+  // A click chooses this option; clicking the chosen one changes nothing.
+  bool Click() override;
+  // Choosing this option clears the others of the group.
+  void Choose();
 };
 
 }  // namespace halvex::ui

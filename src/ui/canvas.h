@@ -21,14 +21,14 @@ class Canvas {
   // `rect` and aligned within it as asked; clipped to the rectangle.
   virtual void DrawText(const Rect& rect, std::string_view text, const Font& font,
                         TextAlign align) = 0;
+  // How wide the text is in the font, in pixels.
+  virtual int TextWidth(std::string_view text, const Font& font) = 0;
   // Picture `index` of the list with its top-left corner at `at`; an index outside the list
   // draws nothing.
   virtual void DrawImage(const ImageList& list, int index, Point at) = 0;
   // The large icon the system associates with the file (its own icon for a program) with its
   // top-left corner at `at`; nothing when there is none.
   virtual void DrawFileIcon(std::string_view path, Point at) = 0;
-  // How wide the line of text is in the font.
-  virtual int TextWidth(std::string_view text, const Font& font) = 0;
 };
 
 }  // namespace halvex::ui

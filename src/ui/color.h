@@ -13,7 +13,6 @@ enum class SystemColor : std::uint8_t {
   WindowText = 8,
   AppWorkspace = 12,
   Highlight = 13,
-  ButtonShadow = 16,
   GrayText = 17,
   InactiveCaptionGradient = 28,
 };

@@ -28,10 +28,15 @@ enum class ControlKind {
   ListView,
   ListBox,
   Edit,
-  PageControl,
+  RadioButton,
   GroupBox,
+  TabControl,
+  ProgressBar,
+  StatusBar,
   SpinEdit,
   TimePicker,
+  TreeView,
+  Animation,
 };
 
 // What changed, so that the renderer updates only that.
@@ -49,7 +54,7 @@ enum class Property {
   Items,      // list rows, their texts, checks and count
   Selection,  // selected, focused or top row
   ReadOnly,
-  Value,  // the number of a number box, the time of a time picker
+  Value,  // a number, a time or a position
   Look,   // anything else that changes how the control is painted
 };
 

@@ -3,10 +3,12 @@
 #include "ui/button.h"
 #include "ui/edit.h"
 #include "ui/form.h"
+#include "ui/group_box.h"
 #include "ui/label.h"
 #include "ui/notebook.h"
 #include "ui/panel.h"
 #include "ui/picture.h"
+#include "ui/tree_view.h"
 
 namespace halvex::ui {
 
@@ -121,6 +123,65 @@ void Edit::SetText(std::string text) {
   if (onChange) onChange();
 }
 
+bool RadioButton::Click() {
+  if (!IsShowing() || !enabled()) return false;
+  Choose();
+  return true;
+}
+
+void RadioButton::Choose() {
+  if (Control* group = parent()) {
+    for (Control* sibling : group->children()) {
+      if (auto* other = dynamic_cast<RadioButton*>(sibling); other != nullptr && other != this) {
+        other->SetChecked(false);
+      }
+    }
+  }
+  SetChecked(true);
+}
+
+void GroupBox::Paint(Canvas& canvas) const {
+  const Rect area = OwnArea(*this);
+  canvas.FillRect(area, EffectiveColor());
+  // The frame runs through the middle of the caption's line; the caption hides it there.
+  constexpr int kCaptionHeight = 14;
+  canvas.FrameRect({area.left, area.top + kCaptionHeight / 2, area.right, area.bottom},
+                   kFrameColor);
+  if (caption().empty()) return;
+  const Rect label = Rect::At(8, 0, canvas.TextWidth(caption(), font()) + 6, kCaptionHeight);
+  canvas.FillRect(label, EffectiveColor());
+  canvas.DrawText(label.Inflated(-3, 0), caption(), font(), TextAlign::Left);
+}
+
+int TreeView::AddNode(int parent, std::string caption) {
+  if (parent != kRoot && (parent < 0 || parent >= static_cast<int>(nodes_.size()))) return kNone;
+  nodes_.push_back({std::move(caption), parent});
+  Notify(Property::Items);
+  return static_cast<int>(nodes_.size()) - 1;
+}
+
+void TreeView::Clear() {
+  const bool hadSelection = selected_ != kNone;
+  nodes_.clear();
+  selected_ = kNone;
+  Notify(Property::Items);
+  if (hadSelection && onSelect) onSelect();
+}
+
+void TreeView::SetSelectedNode(int node) {
+  if (node < 0 || node >= static_cast<int>(nodes_.size())) node = kNone;
+  if (node == selected_) return;
+  selected_ = node;
+  Notify(Property::Selection);
+  if (onSelect) onSelect();
+}
+
+void Notebook::PageChosen(int index) {
+  const int before = pageIndex_;
+  SetPageIndex(index);
+  if (pageIndex_ != before && onChange) onChange();
+}
+
 void Notebook::AddPage(Panel& page) {
   page.SetAlign(Align::Client);
   page.SetVisible(static_cast<int>(children().size()) == pageIndex_);
@@ -130,6 +191,7 @@ void Notebook::AddPage(Panel& page) {
 void Notebook::SetPageIndex(int index) {
   if (index < 0 || index >= pageCount()) return;
   pageIndex_ = index;
+  Notify(Property::Selection);
   // Show the new page before hiding the old one, so that nothing flickers through.
   children()[static_cast<std::size_t>(index)]->SetVisible(true);
   for (int i = 0; i < pageCount(); ++i) {

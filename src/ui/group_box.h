@@ -1,6 +1,6 @@
 #pragma once
-// A frame with a caption in its top edge around a group of controls, which are its children.
-#include "ui/control.h"
+// A frame with a caption around a group of controls.
+#include "ui/panel.h"
 
 namespace halvex::ui {
 
@@ -11,6 +11,8 @@ class GroupBox : public Control {
     SetCaption(std::move(caption));
   }
   void Paint(Canvas& canvas) const override;
+
+  static constexpr Color kFrameColor = Color::System(SystemColor::GrayText);
 };
 
 }  // namespace halvex::ui

@@ -20,10 +20,9 @@ class RecordingCanvas final : public Canvas {
                 TextAlign align) override;
   void DrawImage(const ImageList& list, int index, Point at) override;
   void DrawFileIcon(std::string_view path, Point at) override;
-  // Every character counts as kCharacterWidth pixels; measuring is not recorded.
-  static constexpr int kCharacterWidth = 6;
+  // Six pixels a character: a fixed measure, so that tests can tell where text ends.
   int TextWidth(std::string_view text, const Font&) override {
-    return static_cast<int>(text.size()) * kCharacterWidth;
+    return static_cast<int>(text.size()) * 6;
   }
 
   const std::vector<std::string>& operations() const { return operations_; }

@@ -1,8 +1,6 @@
 #pragma once
-// A number box: a text field for a whole number between a least and a greatest value, with
-// arrows that step it.
+// A number box with up and down arrows, kept within its range.
 #include <functional>
-#include <string_view>
 
 #include "ui/control.h"
 
@@ -10,15 +8,23 @@ namespace halvex::ui {
 
 class SpinEdit : public Control {
  public:
-  SpinEdit(std::string name, int minimum, int maximum);
+  SpinEdit(std::string name, int minimum, int maximum)
+      : Control(ControlKind::SpinEdit, std::move(name)),
+        minimum_(minimum),
+        maximum_(maximum < minimum ? minimum : maximum),
+        value_(minimum) {}
 
   int minimum() const { return minimum_; }
   int maximum() const { return maximum_; }
   int value() const { return value_; }
   // Clamped to the range; a change raises onChange.
-  void SetValue(int value);
-  // What the user typed: a number takes effect (clamped), anything else is ignored.
-  void SetText(std::string_view text);
+  void SetValue(int value) {
+    value = value < minimum_ ? minimum_ : value > maximum_ ? maximum_ : value;
+    if (value == value_) return;
+    value_ = value;
+    Notify(Property::Value);
+    if (onChange) onChange();
+  }
   std::function<void()> onChange;
 
  private:

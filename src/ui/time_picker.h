@@ -1,6 +1,5 @@
 #pragma once
-// A time of day in hours and minutes, changed with up and down arrows (the system's date and
-// time picker in its time format with an up-down control).
+// A time of day in hours and minutes, set with up and down arrows.
 #include <functional>
 
 #include "ui/control.h"
@@ -9,17 +8,25 @@ namespace halvex::ui {
 
 class TimePicker : public Control {
  public:
-  TimePicker(std::string name, int hour, int minute);
+  explicit TimePicker(std::string name) : Control(ControlKind::TimePicker, std::move(name)) {}
 
   int hour() const { return hour_; }
   int minute() const { return minute_; }
-  // A time outside 00:00 to 23:59 is refused. A change raises onChange.
-  bool SetTime(int hour, int minute);
+  // False, changing nothing, for a time that does not exist; a change raises onChange.
+  [[nodiscard]] bool SetTime(int hour, int minute) {
+    if (hour < 0 || hour > 23 || minute < 0 || minute > 59) return false;
+    if (hour == hour_ && minute == minute_) return true;
+    hour_ = hour;
+    minute_ = minute;
+    Notify(Property::Value);
+    if (onChange) onChange();
+    return true;
+  }
   std::function<void()> onChange;
 
  private:
-  int hour_;
-  int minute_;
+  int hour_ = 0;
+  int minute_ = 0;
 };
 
 }  // namespace halvex::ui

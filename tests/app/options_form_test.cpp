@@ -76,18 +76,18 @@ TEST_F(OptionsFormTest, TurningToAPageReloadsItAndLosesWhatWasNotSaved) {
   app::TFormOptions& options = Open();
   options.ChkCheckItem.Click();
   options.ChkRun.Click();
-  ASSERT_TRUE(options.MainPageControl.SelectPage(2));
+  options.MainPageControl.PageChosen(2);
   options.cbActiveTask.Click();
   ASSERT_TRUE(options.dtpStartTime.SetTime(21, 15));
   options.SpinEditDays.SetValue(2);
   machine.AddFile(kIgnoreFile, "Fonts Sections|HKEY_LOCAL_MACHINE\\F|b\r\n");
 
-  ASSERT_TRUE(options.MainPageControl.SelectPage(0));
+  options.MainPageControl.PageChosen(0);
   EXPECT_TRUE(options.ChkCheckItem.checked());
   EXPECT_FALSE(options.ChkRun.checked());
-  ASSERT_TRUE(options.MainPageControl.SelectPage(1));
+  options.MainPageControl.PageChosen(1);
   EXPECT_THAT(Rows(options.IgnoreListView), ElementsAre("Fonts Sections | HKEY_LOCAL_MACHINE\\F"));
-  ASSERT_TRUE(options.MainPageControl.SelectPage(2));
+  options.MainPageControl.PageChosen(2);
   EXPECT_FALSE(options.cbActiveTask.checked());
   EXPECT_EQ(options.dtpStartTime.hour(), 9);
   EXPECT_EQ(options.dtpStartTime.minute(), 30);
@@ -114,7 +114,7 @@ TEST_F(OptionsFormTest, OkSavesTheGeneralSettingsAndTheRecordFollows) {
 TEST_F(OptionsFormTest, CancelSavesNothing) {
   app::TFormOptions& options = Open();
   options.ChkAutoBackup.Click();
-  ASSERT_TRUE(options.MainPageControl.SelectPage(2));
+  options.MainPageControl.PageChosen(2);
   options.cbActiveTask.Click();
   ASSERT_TRUE(options.BtnCancel.Click());
   EXPECT_EQ(options.modalResult(), ui::ModalResult::Cancel);
@@ -128,7 +128,7 @@ TEST_F(OptionsFormTest, RemovingOneOfTwoIdenticalIgnoreLinesLeavesTheOtherInForc
                   "Shared DLL's Sections|HKEY_LOCAL_MACHINE\\S|C:\\x.dll\r\n"
                   "Shared DLL's Sections|HKEY_LOCAL_MACHINE\\S|C:\\x.dll\r\n");
   app::TFormOptions& options = Open();
-  ASSERT_TRUE(options.MainPageControl.SelectPage(1));
+  options.MainPageControl.PageChosen(1);
   ASSERT_EQ(options.IgnoreListView.rowCount(), 2);
   options.RemoveSelectBtn.Click();
   EXPECT_EQ(options.IgnoreListView.rowCount(), 2) << "no row selected, nothing removed";
@@ -149,7 +149,7 @@ TEST_F(OptionsFormTest, RemovingOneOfTwoIdenticalIgnoreLinesLeavesTheOtherInForc
 
 TEST_F(OptionsFormTest, TickingActiveScheduleEnablesTheTimeAtTheCurrentHour) {
   app::TFormOptions& options = Open();
-  ASSERT_TRUE(options.MainPageControl.SelectPage(2));
+  options.MainPageControl.PageChosen(2);
   options.SpinEditDays.SetValue(7);
   ASSERT_TRUE(options.cbActiveTask.Click());
   EXPECT_TRUE(options.dtpStartTime.enabled());
@@ -167,17 +167,17 @@ TEST_F(OptionsFormTest, TickingActiveScheduleEnablesTheTimeAtTheCurrentHour) {
 
 TEST_F(OptionsFormTest, TheSchedule2115Every2DaysIsSavedAndShownWhenReopened) {
   app::TFormOptions& options = Open();
-  ASSERT_TRUE(options.MainPageControl.SelectPage(2));
+  options.MainPageControl.PageChosen(2);
   ASSERT_TRUE(options.cbActiveTask.Click());
   ASSERT_TRUE(options.dtpStartTime.SetTime(21, 15));
-  options.SpinEditDays.SetText("2");
+  options.SpinEditDays.SetValue(2);
   ASSERT_TRUE(options.BitBtn1.Click());
 
   // Reopened in this run, and after a restart with a scheduler of its own.
   for (const bool restarted : {false, true}) {
     if (restarted) session = {};
     app::TFormOptions& reopened = Open();
-    ASSERT_TRUE(reopened.MainPageControl.SelectPage(2));
+    reopened.MainPageControl.PageChosen(2);
     EXPECT_TRUE(reopened.cbActiveTask.checked()) << restarted;
     EXPECT_EQ(reopened.dtpStartTime.hour(), 21) << restarted;
     EXPECT_EQ(reopened.dtpStartTime.minute(), 15) << restarted;
@@ -191,7 +191,7 @@ TEST_F(OptionsFormTest, TheSchedule2115Every2DaysIsSavedAndShownWhenReopened) {
 
   // Unticked and OK: the task goes.
   app::TFormOptions& last = Open();
-  ASSERT_TRUE(last.MainPageControl.SelectPage(2));
+  last.MainPageControl.PageChosen(2);
   ASSERT_TRUE(last.cbActiveTask.Click());
   ASSERT_TRUE(last.BitBtn1.Click());
   EXPECT_FALSE(Open().cbActiveTask.checked());
@@ -203,10 +203,10 @@ TEST_F(OptionsFormTest, AFailedSchedulerCreationDisablesTheSchedulingPageOnly) {
   app::TFormOptions& options = Open();
   EXPECT_THAT(Messages(), ElementsAre("Error in ActiveX.CoCreateInstance.Error Code :80040154"));
   EXPECT_FALSE(windows.terminated()) << "the program keeps running";
-  ASSERT_TRUE(options.MainPageControl.SelectPage(2));
+  options.MainPageControl.PageChosen(2);
   EXPECT_FALSE(options.SchedulingSheet.enabled());
   EXPECT_FALSE(options.cbActiveTask.Click()) << "the box cannot be ticked";
-  ASSERT_TRUE(options.MainPageControl.SelectPage(0));
+  options.MainPageControl.PageChosen(0);
   ASSERT_TRUE(options.ChkAutoBackup.Click());
   ASSERT_TRUE(options.BitBtn1.Click());
   EXPECT_EQ(Setting(machine.registry, "NotAutoBackup"), "1");

@@ -62,19 +62,53 @@ std::optional<std::string> Read(platform::Registry& registry, RootKey root, cons
 
 TEST(SingleInstance, ASecondStartAsksTheRunningCopyToRestoreAndEnds) {
   platform::substitute::RecordingWindowMessages windows;
-  EXPECT_EQ(app::HandOverToRunningCopy(windows), app::InstanceOutcome::FirstCopy);
-  EXPECT_TRUE(windows.posted().empty());
-
+  platform::substitute::ScriptedPump pump;
   const platform::WindowHandle running = windows.AddWindow("THalvexMainForm");
-  EXPECT_EQ(app::HandOverToRunningCopy(windows), app::InstanceOutcome::HandedOver);
+  EXPECT_EQ(app::HandOverToRunningCopy(windows, pump), app::InstanceOutcome::HandedOver);
   ASSERT_EQ(windows.posted().size(), 1u);
   EXPECT_EQ(windows.posted()[0], (platform::substitute::PostedMessage{running, 0x2400, 0, 0}));
+  EXPECT_TRUE(windows.claims().empty()) << "a copy that hands over claims nothing";
 }
 
-TEST(SingleInstance, WindowsOfOtherClassesDoNotCount) {
+TEST(SingleInstance, TheFirstCopyClaimsTheInstanceAndGoesOn) {
   platform::substitute::RecordingWindowMessages windows;
-  windows.AddWindow("TApplication");
-  EXPECT_EQ(app::HandOverToRunningCopy(windows), app::InstanceOutcome::FirstCopy);
+  platform::substitute::ScriptedPump pump;
+  windows.AddWindow("TApplication");  // windows of other classes do not count
+  EXPECT_EQ(app::HandOverToRunningCopy(windows, pump), app::InstanceOutcome::FirstCopy);
+  EXPECT_EQ(windows.claims().size(), 1u);
+  EXPECT_TRUE(windows.posted().empty());
+  EXPECT_EQ(pump.sleptMilliseconds(), 0u);
+}
+
+TEST(SingleInstance, ASecondStartWhileTheFirstIsStartingWaitsForItsWindow) {
+  platform::substitute::RecordingWindowMessages windows;
+  platform::substitute::ScriptedPump pump;
+  windows.HoldInstanceElsewhere(-1);
+  // The starting copy shows its main window during the fifth wait.
+  pump.AtPass(5, [&] { windows.AddWindow("THalvexMainForm"); });
+  EXPECT_EQ(app::HandOverToRunningCopy(windows, pump), app::InstanceOutcome::HandedOver);
+  EXPECT_EQ(windows.posted().size(), 1u);
+  EXPECT_EQ(pump.passes(), 5u);
+}
+
+TEST(SingleInstance, TheClaimOfACopyThatEndedWhileStartingPassesOn) {
+  platform::substitute::RecordingWindowMessages windows;
+  platform::substitute::ScriptedPump pump;
+  // The unelevated copy holds the claim until it has restarted elevated and ended.
+  windows.HoldInstanceElsewhere(3);
+  EXPECT_EQ(app::HandOverToRunningCopy(windows, pump), app::InstanceOutcome::FirstCopy);
+  EXPECT_EQ(windows.claims().size(), 4u);
+  EXPECT_TRUE(windows.posted().empty());
+}
+
+TEST(SingleInstance, ACopyThatNeverShowsAWindowIsLeftAloneAndTheSecondEnds) {
+  platform::substitute::RecordingWindowMessages windows;
+  platform::substitute::ScriptedPump pump;
+  windows.HoldInstanceElsewhere(-1);
+  EXPECT_EQ(app::HandOverToRunningCopy(windows, pump), app::InstanceOutcome::HandedOver);
+  EXPECT_GE(pump.sleptMilliseconds(), app::kStartingCopyWait);
+  EXPECT_LE(pump.sleptMilliseconds(), app::kStartingCopyWait + 1000);
+  EXPECT_TRUE(windows.posted().empty());
 }
 
 struct ElevationCase {

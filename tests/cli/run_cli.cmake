@@ -11,11 +11,16 @@ foreach(list ARGUMENTS CONTAINS EXCLUDES)
 endforeach()
 #   -DCOPY_MACHINE=<folder>       copied into the Wine prefix's C:\halvex-test\machine first
 #   -DWINEPREFIX=<prefix>         needed with COPY_MACHINE
+#   -DCOPY_TO=<folder>            copy COPY_MACHINE there instead (a command that changes
+#                                 the machine must not change the original)
 #   -DIMPORT=<.reg file>          imported with the system's registry editor first (Wine)
 #   -DCLEANUP=<.reg file>         imported afterwards, whatever happened
 if(COPY_MACHINE)
-  file(REMOVE_RECURSE "${WINEPREFIX}/drive_c/halvex-test/machine")
-  file(COPY "${COPY_MACHINE}/" DESTINATION "${WINEPREFIX}/drive_c/halvex-test/machine")
+  if(NOT COPY_TO)
+    set(COPY_TO "${WINEPREFIX}/drive_c/halvex-test/machine")
+  endif()
+  file(REMOVE_RECURSE "${COPY_TO}")
+  file(COPY "${COPY_MACHINE}/" DESTINATION "${COPY_TO}")
 endif()
 
 function(import_with_regedit file)

@@ -223,6 +223,122 @@ TEST(HalvexExe, ASecondStartRestoresTheFirstCopyAndEnds) {
   EXPECT_TRUE(first.WaitForEnd(kEndTimeout, code));
 }
 
+// Counts the visible windows of the main window class, of any process.
+int MainWindowCount() {
+  int count = 0;
+  HWND window = nullptr;
+  while ((window = FindWindowExA(nullptr, window, "THalvexMainForm", nullptr)) != nullptr) {
+    if (IsWindowVisible(window)) ++count;
+  }
+  return count;
+}
+
+TEST(HalvexExe, TwoStartsInQuickSuccessionLeaveOneCopy) {
+  Program first;
+  ASSERT_TRUE(first.started()) << first.failure();
+  Sleep(200);  // the first copy is still on its splash
+  Program second;
+  ASSERT_TRUE(second.started()) << second.failure();
+
+  DWORD code = 1;
+  ASSERT_TRUE(second.WaitForEnd(kStartTimeout + kEndTimeout, code))
+      << "the second copy kept running beside the first";
+  EXPECT_EQ(code, 0u);
+  HWND window = WaitForMainWindow(first.id(), kStartTimeout);
+  ASSERT_NE(window, nullptr) << "the first copy did not show its window";
+  EXPECT_EQ(MainWindowCount(), 1);
+
+  PostMessageA(window, kTrayMessage, 0, kQuitRequest);
+  EXPECT_TRUE(first.WaitForEnd(kEndTimeout, code));
+}
+
+// Turns user account control on in the prefix's registry for as long as it lives.
+class UserAccountControl {
+ public:
+  UserAccountControl() {
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kPolicies, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key_,
+                        nullptr) != ERROR_SUCCESS) {
+      key_ = nullptr;
+      return;
+    }
+    const DWORD on = 1;
+    RegSetValueExA(key_, "EnableLUA", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&on), sizeof on);
+  }
+  ~UserAccountControl() {
+    if (key_ == nullptr) return;
+    RegDeleteValueA(key_, "EnableLUA");
+    RegCloseKey(key_);
+  }
+  bool on() const { return key_ != nullptr; }
+
+ private:
+  static constexpr const char* kPolicies =
+      "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System";
+  HKEY key_ = nullptr;
+};
+
+std::string VistaMark() {
+  char text[16] = "(missing)";
+  DWORD size = sizeof text;
+  RegGetValueA(HKEY_CURRENT_USER, "Software\\Hal Vex", "vista", RRF_RT_REG_SZ, nullptr, text,
+               &size);
+  return text;
+}
+
+TEST(HalvexExe, WithUserAccountControlItRestartsItselfOnceAndTheRestartedCopyRuns) {
+  UserAccountControl control;
+  ASSERT_TRUE(control.on()) << "cannot turn on user account control in the prefix";
+  Program program("-Scan");
+  ASSERT_TRUE(program.started()) << program.failure();
+
+  DWORD code = 1;
+  ASSERT_TRUE(program.WaitForEnd(kStartTimeout, code))
+      << "the unelevated copy should end after starting the elevated one";
+  EXPECT_EQ(code, 0u);
+  HWND window = nullptr;
+  for (int i = 0; i < 300 && window == nullptr; ++i) {
+    window = FindWindowA("THalvexMainForm", nullptr);
+    if (window == nullptr || !IsWindowVisible(window)) {
+      window = nullptr;
+      Sleep(100);
+    }
+  }
+  ASSERT_NE(window, nullptr) << "the restarted copy did not show its window";
+  DWORD restarted = 0;
+  GetWindowThreadProcessId(window, &restarted);
+  EXPECT_NE(restarted, program.id());
+  EXPECT_EQ(VistaMark(), "") << "the restarted copy clears the mark";
+  EXPECT_EQ(MainWindowCount(), 1);
+
+  HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, restarted);
+  PostMessageA(window, kTrayMessage, 0, kQuitRequest);
+  if (process != nullptr) {
+    EXPECT_EQ(WaitForSingleObject(process, kEndTimeout), WAIT_OBJECT_0);
+    CloseHandle(process);
+  }
+}
+
+TEST(HalvexExe, ClosingHidesInTheTrayAndADoubleClickOnTheIconBringsItBack) {
+  Program program;
+  ASSERT_TRUE(program.started()) << program.failure();
+  HWND window = WaitForMainWindow(program.id(), kStartTimeout);
+  ASSERT_NE(window, nullptr);
+
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  for (int i = 0; i < 50 && IsWindowVisible(window); ++i) Sleep(100);
+  EXPECT_FALSE(IsWindowVisible(window)) << "closing should hide the program in the tray";
+  DWORD code = 0;
+  EXPECT_FALSE(program.WaitForEnd(500, code)) << "closing must not end the program";
+
+  PostMessageA(window, kTrayMessage, 0, WM_LBUTTONDBLCLK);
+  for (int i = 0; i < 50 && (!IsWindowVisible(window) || IsIconic(window)); ++i) Sleep(100);
+  EXPECT_TRUE(IsWindowVisible(window));
+  EXPECT_FALSE(IsIconic(window));
+
+  PostMessageA(window, kTrayMessage, 0, kQuitRequest);
+  EXPECT_TRUE(program.WaitForEnd(kEndTimeout, code));
+}
+
 TEST(HalvexExe, ScreenshotsOfTheSheetsAndTheAboutDialog) {
   Program program;
   ASSERT_TRUE(program.started()) << program.failure();

@@ -11,12 +11,21 @@
 #include <vector>
 
 #include "platform/substitute/scripted_message_boxes.h"
+#include "ui/animation.h"
+#include "ui/button.h"
 #include "ui/edit.h"
 #include "ui/form.h"
+#include "ui/group_box.h"
 #include "ui/label.h"
 #include "ui/list_box.h"
 #include "ui/list_view.h"
+#include "ui/notebook.h"
 #include "ui/panel.h"
+#include "ui/progress_bar.h"
+#include "ui/spin_edit.h"
+#include "ui/status_bar.h"
+#include "ui/time_picker.h"
+#include "ui/tree_view.h"
 #include "ui/win32/win32_window_system.h"
 
 namespace halvex::ui::win32 {
@@ -223,6 +232,155 @@ TEST_F(RendererTest, ATextFieldAndItsModelShareTheText) {
   EXPECT_EQ(changes, (std::vector<std::string>{"C:\\Temp", "D:\\Data"}));
   field.SetReadOnly(true);
   EXPECT_TRUE(GetWindowLongA(window, GWL_STYLE) & ES_READONLY);
+}
+
+TEST_F(RendererTest, EnterPressesTheDefaultButtonAndEscapeClosesTheDialog) {
+  Button ok("OkBtn", "&OK");
+  ok.isDefault = true;
+  ok.modalResult = ModalResult::Ok;
+  ok.SetBounds(Rect::At(10, 10, 75, 25));
+  panel.AddChild(ok);
+  Show();
+  HWND window = Window(form);
+  SendMessageA(window, WM_COMMAND, IDOK, 0);
+  EXPECT_EQ(form.modalResult(), ModalResult::Ok);
+  SendMessageA(window, WM_COMMAND, IDCANCEL, 0);
+  EXPECT_FALSE(form.visible());
+}
+
+TEST_F(RendererTest, RadioButtonsFormAGroupThroughTheirModels) {
+  RadioButton first("RadioButton1", "Permanently delete files");
+  RadioButton second("RadioButton2", "Move files to Recycle Bin");
+  first.SetBounds(Rect::At(10, 10, 200, 20));
+  second.SetBounds(Rect::At(10, 34, 200, 20));
+  second.SetChecked(true);
+  panel.AddChild(first);
+  panel.AddChild(second);
+  Show();
+  EXPECT_EQ(SendMessageA(Window(second), BM_GETCHECK, 0, 0), BST_CHECKED);
+  SendMessageA(Window(panel), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
+               reinterpret_cast<LPARAM>(Window(first)));
+  EXPECT_TRUE(first.checked());
+  EXPECT_EQ(SendMessageA(Window(first), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageA(Window(second), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+}
+
+TEST_F(RendererTest, TabsShowTheirPagesBelowThemAndReportTheUsersChoice) {
+  TabControl pages("MainPageControl");
+  pages.SetBounds(Rect::At(0, 0, 400, 300));
+  Panel general("GeneralSheet"), ignore("IgnoreSheet");
+  general.SetCaption("General Settings");
+  ignore.SetCaption("Ignore List");
+  pages.AddPage(general);
+  pages.AddPage(ignore);
+  pages.SetPageIndex(0);
+  int changes = 0;
+  pages.onChange = [&] { ++changes; };
+  panel.AddChild(pages);
+  Show();
+  HWND tabs = Window(pages);
+  EXPECT_EQ(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0), 2);
+  RECT page;
+  GetWindowRect(Window(general), &page);
+  MapWindowPoints(nullptr, tabs, reinterpret_cast<POINT*>(&page), 2);
+  EXPECT_GT(page.top, 10) << "the page lies below the tabs";
+
+  SendMessageA(tabs, TCM_SETCURSEL, 1, 0);
+  NMHDR change{tabs, 0, static_cast<UINT>(TCN_SELCHANGE)};
+  SendMessageA(Window(panel), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
+  EXPECT_EQ(pages.pageIndex(), 1);
+  EXPECT_EQ(changes, 1);
+  EXPECT_TRUE(IsWindowVisible(Window(ignore)));
+  EXPECT_FALSE(IsWindowVisible(Window(general)));
+  ignore.SetCaption("Ignored");
+  char text[32] = {};
+  TCITEMA item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = text;
+  item.cchTextMax = sizeof text;
+  SendMessageA(tabs, TCM_GETITEMA, 1, reinterpret_cast<LPARAM>(&item));
+  EXPECT_STREQ(text, "Ignored");
+}
+
+TEST_F(RendererTest, ProgressStatusAndNumberBoxesShowTheirValues) {
+  ProgressBar bar("ProgressBar1");
+  bar.SetBounds(Rect::At(10, 10, 200, 16));
+  bar.SetMaximum(40);
+  bar.SetPosition(10);
+  StatusBar status("ReportStatusBar");
+  status.SetBounds(Rect::At(0, 270, 400, 22));
+  status.SetPanels({{"Selected:", 80}, {"3", 60}});
+  SpinEdit days("SpinEditDays", 1, 31);
+  days.SetBounds(Rect::At(10, 40, 60, 22));
+  days.SetValue(5);
+  for (Control* control : std::initializer_list<Control*>{&bar, &status, &days}) {
+    panel.AddChild(*control);
+  }
+  Show();
+
+  EXPECT_EQ(SendMessageA(Window(bar), PBM_GETPOS, 0, 0), 10);
+  bar.SetPosition(30);
+  EXPECT_EQ(SendMessageA(Window(bar), PBM_GETPOS, 0, 0), 30);
+  EXPECT_EQ(SendMessageA(Window(bar), PBM_GETRANGE, FALSE, 0), 40);
+
+  char text[32] = {};
+  SendMessageA(Window(status), SB_GETTEXTA, 1, reinterpret_cast<LPARAM>(text));
+  EXPECT_STREQ(text, "3");
+  ASSERT_TRUE(status.SetPanelText(1, "7"));
+  SendMessageA(Window(status), SB_GETTEXTA, 1, reinterpret_cast<LPARAM>(text));
+  EXPECT_STREQ(text, "7");
+
+  EXPECT_EQ(Text(Window(days)), "5");
+  SetWindowTextA(Window(days), "12");
+  EXPECT_EQ(days.value(), 12);
+  SetWindowTextA(Window(days), "99");
+  EXPECT_EQ(days.value(), 31) << "kept in range";
+  days.SetValue(2);
+  EXPECT_EQ(Text(Window(days)), "2");
+}
+
+TEST_F(RendererTest, ATimePickerAndATreeViewTellTheirModelsWhatTheUserChose) {
+  TimePicker time("dtpStartTime");
+  time.SetBounds(Rect::At(10, 10, 100, 22));
+  ASSERT_TRUE(time.SetTime(9, 30));
+  TreeView tree("HistoryTree");
+  tree.SetBounds(Rect::At(10, 40, 200, 200));
+  const int root = tree.AddNode(TreeView::kRoot, "History");
+  const int child = tree.AddNode(root, "Recent documents");
+  panel.AddChild(time);
+  panel.AddChild(tree);
+  Show();
+
+  SYSTEMTIME shown{};
+  ASSERT_EQ(SendMessageA(Window(time), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&shown)),
+            GDT_VALID);
+  EXPECT_EQ(shown.wHour, 9);
+  EXPECT_EQ(shown.wMinute, 30);
+  NMDATETIMECHANGE change{};
+  change.nmhdr = {Window(time), 0, static_cast<UINT>(DTN_DATETIMECHANGE)};
+  change.dwFlags = GDT_VALID;
+  change.st = shown;
+  change.st.wHour = 18;
+  change.st.wMinute = 5;
+  SendMessageA(Window(panel), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
+  EXPECT_EQ(time.hour(), 18);
+  EXPECT_EQ(time.minute(), 5);
+
+  EXPECT_EQ(SendMessageA(Window(tree), TVM_GETCOUNT, 0, 0), 2);
+  tree.SetSelectedNode(child);
+  auto* selected =
+      reinterpret_cast<HTREEITEM>(SendMessageA(Window(tree), TVM_GETNEXTITEM, TVGN_CARET, 0));
+  ASSERT_NE(selected, nullptr);
+  TVITEMA item{};
+  item.mask = TVIF_PARAM;
+  item.hItem = selected;
+  SendMessageA(Window(tree), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  EXPECT_EQ(item.lParam, child);
+  // The user selects the root.
+  auto* top =
+      reinterpret_cast<HTREEITEM>(SendMessageA(Window(tree), TVM_GETNEXTITEM, TVGN_ROOT, 0));
+  SendMessageA(Window(tree), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(top));
+  EXPECT_EQ(tree.selectedNode(), root);
 }
 
 TEST_F(RendererTest, TheFormsRegionAndCloseGoThroughTheModel) {

@@ -49,6 +49,27 @@ TEST_P(LocaleContract, ConvertsToUtf8) {
             "M\xC3\xBCller \xE2\x82\xAC \xE2\x80\x9Cq\xE2\x80\x9D");  // Müller € “q”
 }
 
+TEST_P(LocaleContract, ConvertsToAndFromUtf16ThroughTheCodePage) {
+  struct Case {
+    std::string narrow;
+    std::u16string wide;
+  };
+  const Case cases[] = {
+      {"", u""},
+      {"%SystemRoot%", u"%SystemRoot%"},
+      {std::string("a\0b\0", 4), std::u16string(u"a\0b\0", 4)},
+      // Bytes of 0x80 and above are the code page's characters, not Latin-1 code points.
+      {"\x80 \x93q\x94 \x9A", u"\u20AC \u201Cq\u201D \u0161"},
+      {"M\xFCller \xE9", u"M\u00FCller \u00E9"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(locale().ToUtf16(c.narrow), c.wide) << c.narrow;
+    EXPECT_EQ(locale().FromUtf16(c.wide), c.narrow) << c.narrow;
+  }
+  // A character that Windows-1252 cannot hold.
+  EXPECT_EQ(locale().FromUtf16(u"x\u4E2Dy"), "x?y");
+}
+
 TEST_P(LocaleContract, FormatsDateAndTimeWithTheYear) {
   const std::string text = locale().FormatDateTime({2026, 10, 12, 10, 51, 59, 0});
   EXPECT_NE(text.find("2026"), std::string::npos) << text;

@@ -1,7 +1,9 @@
 #include "tests/support/scratch_machine.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
+#include <atomic>
+#include <chrono>
+#include <stdexcept>
 
 #include <utility>
 
@@ -15,10 +17,18 @@ namespace {
 namespace fs = std::filesystem;
 using platform::substitute::HostDrive;
 
+// A new folder of its own below the temporary folder, on POSIX hosts and Windows alike.
 fs::path MakeScratchRoot() {
-  std::string pattern = (fs::temp_directory_path() / "halvex-model-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no scratch folder");
-  return pattern;
+  static std::atomic<unsigned> counter{0};
+  const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const fs::path root = fs::temp_directory_path() /
+                          ("halvex-scratch-" + std::to_string(stamp) + "-" +
+                           std::to_string(counter++));
+    std::error_code error;
+    if (fs::create_directory(root, error)) return root;
+  }
+  throw std::runtime_error("no scratch folder");
 }
 
 std::vector<HostDrive> HostDrives(const fs::path& root, const std::vector<ScratchDrive>& drives) {

@@ -26,6 +26,18 @@ class RecordingWindowMessages final : public WindowMessages {
     return handle;
   }
 
+  // Another process holds every name until this many more claims have been refused; -1 holds
+  // them for ever.
+  void HoldInstanceElsewhere(int refusals) { refusalsLeft_ = refusals; }
+
+  bool ClaimInstance(std::string_view name) override {
+    claims_.emplace_back(name);
+    if (refusalsLeft_ == 0) return true;
+    if (refusalsLeft_ > 0) --refusalsLeft_;
+    return false;
+  }
+  const std::vector<std::string>& claims() const { return claims_; }
+
   std::optional<WindowHandle> FindTopLevelWindow(std::string_view className) override {
     const auto found = windows_.find(std::string(className));
     if (found == windows_.end()) return std::nullopt;
@@ -33,7 +45,7 @@ class RecordingWindowMessages final : public WindowMessages {
   }
 
   bool PostToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-                   std::intptr_t lParam) override {
+                    std::intptr_t lParam) override {
     posted_.push_back({window, message, wParam, lParam});
     return true;
   }
@@ -43,6 +55,8 @@ class RecordingWindowMessages final : public WindowMessages {
  private:
   std::map<std::string, WindowHandle, std::less<>> windows_;
   std::vector<PostedMessage> posted_;
+  std::vector<std::string> claims_;
+  int refusalsLeft_ = 0;
   std::uintptr_t nextHandle_ = 0x10010;
 };
 

@@ -13,46 +13,6 @@ constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::size_t kHexLineLimit = 77;
 constexpr std::string_view kHexContinuation = "\\\r\n  ";
 
-// Escapes a value name or string data: \ and " always; CR and LF, which only a value name
-// can bring here, as the escapes the reader knows.
-std::string Escape(std::string_view text) {
-  std::string escaped;
-  escaped.reserve(text.size());
-  for (char c : text) {
-    switch (c) {
-      case '\\':
-        escaped += "\\\\";
-        break;
-      case '"':
-        escaped += "\\\"";
-        break;
-      case '\r':
-        escaped += "\\r";
-        break;
-      case '\n':
-        escaped += "\\n";
-        break;
-      default:
-        escaped += c;
-    }
-  }
-  return escaped;
-}
-
-// True for REG_SZ data that "..." gives back exactly: one string, its NUL, no line break.
-bool IsPlainString(const std::vector<std::uint8_t>& data) {
-  if (data.empty() || data.back() != 0) return false;
-  return std::none_of(data.begin(), data.end() - 1,
-                      [](std::uint8_t byte) { return byte == 0 || byte == '\r' || byte == '\n'; });
-}
-
-std::string HexTag(std::uint32_t type) {
-  if (type == reg_type::kBinary) return "hex:";
-  char tag[20];
-  std::snprintf(tag, sizeof tag, "hex(%x):", static_cast<unsigned>(type));
-  return tag;
-}
-
 class Exporter {
  public:
   Exporter(Registry& registry, RegFileFormat format, const CodePage& codePage)
@@ -69,7 +29,8 @@ class Exporter {
     } else if (!Subtree(scope.fullKeyPath)) {
       return std::move(result_);
     }
-    result_.bytes = format_ == RegFileFormat::Version5 ? Utf16File(text_) : std::move(text_);
+    result_.bytes = format_ == RegFileFormat::Version5 ? Utf16LeFile(codePage_.ToUtf16(text_))
+                                                       : std::move(text_);
     return std::move(result_);
   }
 
@@ -138,12 +99,13 @@ class Exporter {
   }
 
   void Value(const std::string& name, const RegValue& value) {
-    const std::string prefix = name.empty() ? std::string("@=") : "\"" + Escape(name) + "\"=";
+    const std::string prefix =
+        name.empty() ? std::string("@=") : "\"" + EscapeRegString(name) + "\"=";
     text_ += prefix;
-    if (value.type == reg_type::kString && IsPlainString(value.data)) {
+    if (value.type == reg_type::kString && IsPlainRegString(value.data)) {
       const std::string_view text(reinterpret_cast<const char*>(value.data.data()),
                                   value.data.size() - 1);
-      text_ += "\"" + Escape(text) + "\"";
+      text_ += "\"" + EscapeRegString(text) + "\"";
     } else if (value.type == reg_type::kDword && value.data.size() == 4) {
       char digits[20];
       const std::uint32_t number = value.data[0] | value.data[1] << 8 | value.data[2] << 16 |
@@ -151,7 +113,7 @@ class Exporter {
       std::snprintf(digits, sizeof digits, "dword:%08x", static_cast<unsigned>(number));
       text_ += digits;
     } else {
-      const std::string tag = HexTag(value.type);
+      const std::string tag = RegHexTag(value.type);
       text_ += tag;
       HexBytes(HexData(value), prefix.size() + tag.size());
     }
@@ -161,15 +123,8 @@ class Exporter {
   // Text data goes into a UTF-16 file as UTF-16LE, every other kind of data as it is.
   std::vector<std::uint8_t> HexData(const RegValue& value) const {
     if (!IsTextType(value.type) || format_ != RegFileFormat::Version5) return value.data;
-    const std::u16string units = codePage_.ToUtf16(
-        std::string_view(reinterpret_cast<const char*>(value.data.data()), value.data.size()));
-    std::vector<std::uint8_t> bytes;
-    bytes.reserve(units.size() * 2);
-    for (char16_t unit : units) {
-      bytes.push_back(static_cast<std::uint8_t>(unit));
-      bytes.push_back(static_cast<std::uint8_t>(unit >> 8));
-    }
-    return bytes;
+    return Utf16LeBytes(codePage_.ToUtf16(
+        std::string_view(reinterpret_cast<const char*>(value.data.data()), value.data.size())));
   }
 
   // Writes the bytes as comma-separated hex pairs, breaking the line as the registry editor
@@ -187,17 +142,6 @@ class Exporter {
         lineLength = 2;
       }
     }
-  }
-
-  std::string Utf16File(std::string_view text) const {
-    const std::u16string units = codePage_.ToUtf16(text);
-    std::string bytes = "\xFF\xFE";
-    bytes.reserve(2 + units.size() * 2);
-    for (char16_t unit : units) {
-      bytes.push_back(static_cast<char>(unit & 0xFF));
-      bytes.push_back(static_cast<char>(unit >> 8));
-    }
-    return bytes;
   }
 
   Registry& registry_;

@@ -22,6 +22,8 @@ class SubstituteLocale final : public Locale {
     return codePage_.DoubleByteToUtf16(lead, trail);
   }
   std::string ToUtf8(std::string_view text) override;
+  std::u16string ToUtf16(std::string_view text) override { return codePage_.ToUtf16(text); }
+  std::string FromUtf16(std::u16string_view text) override { return codePage_.FromUtf16(text); }
   // Empty for a time the calendar does not have, as the system refuses to format one.
   std::string FormatDateTime(const LocalTime& time) override;
 

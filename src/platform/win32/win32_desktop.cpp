@@ -78,6 +78,28 @@ bool Win32ProcessStarter::Start(const ProcessStart& start) {
   return true;
 }
 
+Win32WindowMessages::~Win32WindowMessages() {
+  if (claimed_ == nullptr) return;
+  ReleaseMutex(claimed_);
+  CloseHandle(claimed_);
+}
+
+bool Win32WindowMessages::ClaimInstance(std::string_view name) {
+  if (claimed_ != nullptr) return true;
+  // In the session's namespace, so that the elevated copy meets the one that started it.
+  const std::string mutexName = "Local\\" + std::string(name);
+  HANDLE mutex = CreateMutexA(nullptr, FALSE, mutexName.c_str());
+  if (mutex == nullptr) return true;  // without the mutex only the window tells copies apart
+  // Owning it, not only making it, is the claim: a mutex its owner left by ending is free.
+  const DWORD waited = WaitForSingleObject(mutex, 0);
+  if (waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED) {
+    claimed_ = mutex;
+    return true;
+  }
+  CloseHandle(mutex);
+  return false;
+}
+
 std::optional<WindowHandle> Win32WindowMessages::FindTopLevelWindow(std::string_view className) {
   const std::string classZ(className);
   HWND window = FindWindowA(classZ.c_str(), nullptr);

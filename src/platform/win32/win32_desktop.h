@@ -30,9 +30,17 @@ class Win32ProcessStarter final : public ProcessStarter {
 
 class Win32WindowMessages final : public WindowMessages {
  public:
+  Win32WindowMessages() = default;
+  Win32WindowMessages(const Win32WindowMessages&) = delete;
+  Win32WindowMessages& operator=(const Win32WindowMessages&) = delete;
+  ~Win32WindowMessages() override;
+  bool ClaimInstance(std::string_view name) override;
   std::optional<WindowHandle> FindTopLevelWindow(std::string_view className) override;
   bool PostToWindow(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                     std::intptr_t lParam) override;
+
+ private:
+  void* claimed_ = nullptr;  // the mutex this process owns while it runs
 };
 
 class Win32SystemInfo final : public SystemInfo {

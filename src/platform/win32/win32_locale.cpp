@@ -6,6 +6,9 @@
 
 namespace halvex::platform::win32 {
 
+// The W calls' text is UTF-16 here, so it is handed over as char16_t without copying.
+static_assert(sizeof(wchar_t) == sizeof(char16_t));
+
 unsigned Win32Locale::CodePage() {
   return GetACP();
 }
@@ -31,19 +34,38 @@ std::optional<char16_t> Win32Locale::DoubleByteToUtf16(char lead, char trail) {
 }
 
 std::string Win32Locale::ToUtf8(std::string_view text) {
+  const std::u16string wide = ToUtf16(text);
+  if (wide.empty()) return {};
+  const auto* units = reinterpret_cast<const wchar_t*>(wide.data());
+  const int wideLength = static_cast<int>(wide.size());
+  const int utf8Length =
+      WideCharToMultiByte(CP_UTF8, 0, units, wideLength, nullptr, 0, nullptr, nullptr);
+  if (utf8Length <= 0) return {};
+  std::string utf8(static_cast<std::size_t>(utf8Length), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, units, wideLength, utf8.data(), utf8Length, nullptr, nullptr);
+  return utf8;
+}
+
+std::u16string Win32Locale::ToUtf16(std::string_view text) {
   if (text.empty()) return {};
   const int size = static_cast<int>(text.size());
   const int wideLength = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
   if (wideLength <= 0) return {};
-  std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), wideLength);
-  const int utf8Length =
-      WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
-  if (utf8Length <= 0) return {};
-  std::string utf8(static_cast<std::size_t>(utf8Length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, utf8.data(), utf8Length, nullptr,
-                      nullptr);
-  return utf8;
+  std::u16string wide(static_cast<std::size_t>(wideLength), u'\0');
+  MultiByteToWideChar(CP_ACP, 0, text.data(), size, reinterpret_cast<wchar_t*>(wide.data()),
+                      wideLength);
+  return wide;
+}
+
+std::string Win32Locale::FromUtf16(std::u16string_view text) {
+  if (text.empty()) return {};
+  const auto* units = reinterpret_cast<const wchar_t*>(text.data());
+  const int size = static_cast<int>(text.size());
+  const int length = WideCharToMultiByte(CP_ACP, 0, units, size, nullptr, 0, nullptr, nullptr);
+  if (length <= 0) return {};
+  std::string narrow(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(CP_ACP, 0, units, size, narrow.data(), length, nullptr, nullptr);
+  return narrow;
 }
 
 std::string Win32Locale::FormatDateTime(const LocalTime& time) {

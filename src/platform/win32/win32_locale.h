@@ -11,6 +11,8 @@ class Win32Locale final : public Locale {
   bool IsLeadByte(char byte) override;
   std::optional<char16_t> DoubleByteToUtf16(char lead, char trail) override;
   std::string ToUtf8(std::string_view text) override;
+  std::u16string ToUtf16(std::string_view text) override;
+  std::string FromUtf16(std::u16string_view text) override;
   // Empty when the system refuses the time (a date the calendar does not have).
   std::string FormatDateTime(const LocalTime& time) override;
 };

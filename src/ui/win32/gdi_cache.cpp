@@ -17,6 +17,9 @@ GdiCache::~GdiCache() {
   for (auto& [key, bitmap] : bitmaps_) {
     if (bitmap != nullptr) DeleteObject(bitmap);
   }
+  for (auto& [key, bitmap] : pictures_) {
+    if (bitmap != nullptr) DeleteObject(bitmap);
+  }
 }
 
 HFONT GdiCache::FontFor(const Font& font) {
@@ -83,6 +86,29 @@ HBITMAP LoadJpegResource(const std::string& name) {
 }
 
 }  // namespace
+
+HBITMAP GdiCache::PictureFor(const ImageList& list, int index) {
+  const auto key = std::make_pair(list.resource, index);
+  if (const auto found = pictures_.find(key); found != pictures_.end()) return found->second;
+  HBITMAP strip = list.Has(index) ? BitmapFor(list) : nullptr;
+  HBITMAP picture = nullptr;
+  if (strip != nullptr) {
+    HDC screen = GetDC(nullptr);
+    HDC from = CreateCompatibleDC(screen);
+    HDC to = CreateCompatibleDC(screen);
+    picture = CreateCompatibleBitmap(screen, list.width, list.height);
+    HGDIOBJ oldFrom = SelectObject(from, strip);
+    HGDIOBJ oldTo = SelectObject(to, picture);
+    BitBlt(to, 0, 0, list.width, list.height, from, index * list.width, 0, SRCCOPY);
+    SelectObject(from, oldFrom);
+    SelectObject(to, oldTo);
+    DeleteDC(from);
+    DeleteDC(to);
+    ReleaseDC(nullptr, screen);
+  }
+  pictures_[key] = picture;
+  return picture;
+}
 
 HBITMAP GdiCache::BitmapFor(const ImageList& list) {
   if (const auto found = bitmaps_.find(list.resource); found != bitmaps_.end()) {

@@ -5,6 +5,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 
 #include "ui/color.h"
 #include "ui/image_list.h"
@@ -24,11 +25,15 @@ class GdiCache {
   HBRUSH BrushFor(Color color);
   // The strip of the list; nullptr when the program has no such resource.
   HBITMAP BitmapFor(const ImageList& list);
+  // One picture of the list as a bitmap of its own (for menu items); nullptr when the list has
+  // no such picture.
+  HBITMAP PictureFor(const ImageList& list, int index);
 
  private:
   std::map<std::string, HFONT> fonts_;
   std::map<COLORREF, HBRUSH> brushes_;
   std::map<std::string, HBITMAP> bitmaps_;
+  std::map<std::pair<std::string, int>, HBITMAP> pictures_;
 };
 
 }  // namespace halvex::ui::win32

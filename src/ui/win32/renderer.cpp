@@ -1,15 +1,13 @@
 #include "ui/win32/renderer.h"
 
 #include <commctrl.h>
-#include <windowsx.h>
 
-#include <exception>
 #include <string>
 
 #include "ui/button.h"
 #include "ui/edit.h"
 #include "ui/list_view.h"
-#include "ui/win32/win32_canvas.h"
+#include "ui/win32/renderer_support.h"
 
 namespace halvex::ui::win32 {
 
@@ -37,27 +35,35 @@ void RegisterClassOnce(const char* name, WNDPROC procedure, bool withIcon) {
   RegisterClassExA(&windowClass);
 }
 
-Control* ControlOf(HWND window) {
-  return reinterpret_cast<Control*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-}
-
-bool IsTopLevel(const Control& control) {
-  return control.kind() == ControlKind::Form && control.parent() == nullptr;
-}
-
 bool IsSystemDrawn(const Control& control) {
   switch (control.kind()) {
     case ControlKind::Button:
     case ControlKind::CheckBox:
+    case ControlKind::RadioButton:
     case ControlKind::ListView:
     case ControlKind::ListBox:
     case ControlKind::Edit:
-    case ControlKind::PageControl:
+    case ControlKind::TabControl:
+    case ControlKind::ProgressBar:
+    case ControlKind::StatusBar:
+    case ControlKind::SpinEdit:
     case ControlKind::TimePicker:
+    case ControlKind::TreeView:
+    case ControlKind::Animation:
       return true;
     default:
       return false;
   }
+}
+
+bool IsList(const Control& control) {
+  return control.kind() == ControlKind::ListView || control.kind() == ControlKind::ListBox ||
+         control.kind() == ControlKind::TreeView;
+}
+
+bool IsTabPage(const Control& control) {
+  return control.parent() != nullptr && control.parent()->kind() == ControlKind::TabControl &&
+         control.align() == Align::Client;
 }
 
 // The system's window class of a child control, with the styles that make it look and behave
@@ -72,6 +78,32 @@ const char* ChildClass(Control& control, DWORD& style, DWORD& exStyle) {
       // Text that does not fit on one line wraps, as a taller box leaves room for.
       style |= WS_TABSTOP | BS_CHECKBOX | BS_MULTILINE;
       return "BUTTON";
+    case ControlKind::RadioButton:
+      style |= WS_TABSTOP | BS_RADIOBUTTON;
+      return "BUTTON";
+    case ControlKind::TabControl:
+      style |= WS_TABSTOP | WS_CLIPCHILDREN;
+      return WC_TABCONTROLA;
+    case ControlKind::ProgressBar:
+      return PROGRESS_CLASSA;
+    case ControlKind::StatusBar:
+      // Placed where the model says, not glued to the parent's foot by the system.
+      style |= CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER;
+      return STATUSCLASSNAMEA;
+    case ControlKind::SpinEdit:
+      style |= WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL;
+      exStyle |= WS_EX_CLIENTEDGE;
+      return "EDIT";
+    case ControlKind::TimePicker:
+      style |= WS_TABSTOP | DTS_TIMEFORMAT | DTS_UPDOWN;
+      return DATETIMEPICK_CLASSA;
+    case ControlKind::TreeView:
+      style |= WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS;
+      exStyle |= WS_EX_CLIENTEDGE;
+      return WC_TREEVIEWA;
+    case ControlKind::Animation:
+      style |= ACS_TRANSPARENT | ACS_CENTER;
+      return ANIMATE_CLASSA;
     case ControlKind::ListView:
       style |= WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL;
       if (static_cast<ListView&>(control).isVirtual()) style |= LVS_OWNERDATA;
@@ -92,14 +124,7 @@ const char* ChildClass(Control& control, DWORD& style, DWORD& exStyle) {
       exStyle |= WS_EX_CLIENTEDGE;
       return "EDIT";
     }
-    case ControlKind::PageControl:
-      style |= WS_TABSTOP | WS_CLIPCHILDREN;
-      return WC_TABCONTROLA;
-    case ControlKind::TimePicker:
-      style |= WS_TABSTOP | DTS_TIMEFORMAT | DTS_UPDOWN;
-      return DATETIMEPICK_CLASSA;
     default:
-      // Panels, labels, pictures, group frames, and the frame of a number box.
       style |= WS_CLIPCHILDREN;
       return kViewClass;
   }
@@ -126,17 +151,6 @@ DWORD FormExStyle(const Form& form) {
   return exStyle;
 }
 
-MouseButton ButtonOf(UINT message) {
-  switch (message) {
-    case WM_RBUTTONDOWN:
-      return MouseButton::Right;
-    case WM_MBUTTONDOWN:
-      return MouseButton::Middle;
-    default:
-      return MouseButton::Left;
-  }
-}
-
 }  // namespace
 
 Renderer::Renderer() {
@@ -144,7 +158,9 @@ Renderer::Renderer() {
   RegisterClassOnce(kFormClass, WindowProc, true);
   RegisterClassOnce(kTimerClass, TimerProc, false);
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES |
-                                                     ICC_DATE_CLASSES | ICC_UPDOWN_CLASS};
+                                                     ICC_PROGRESS_CLASS | ICC_BAR_CLASSES |
+                                                     ICC_UPDOWN_CLASS | ICC_DATE_CLASSES |
+                                                     ICC_TREEVIEW_CLASSES | ICC_ANIMATE_CLASS};
   InitCommonControlsEx(&controls);
   tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
@@ -211,13 +227,17 @@ HWND Renderer::Create(Control& control, HWND parent) {
   control.SetObserver(this);
   if (IsSystemDrawn(control)) {
     SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(gdi_.FontFor(control.font())), FALSE);
-    if (control.kind() == ControlKind::CheckBox) {
+    if (control.kind() == ControlKind::CheckBox || control.kind() == ControlKind::RadioButton) {
       SendMessageA(window, BM_SETCHECK,
                    static_cast<CheckBox&>(control).checked() ? BST_CHECKED : BST_UNCHECKED, 0);
     }
-    InitializeList(control, window);
+    if (IsList(control)) {
+      InitializeList(control, window);
+    } else {
+      InitializeValue(control, window);
+    }
   }
-  InitializeOptionControl(control, window);
+  if (IsTabPage(control)) PlaceTabPage(control, window);
   AddHint(control, window);
   if (control.kind() == ControlKind::Form) ApplyRegion(static_cast<Form&>(control), window);
   CreateChildren(control, window);
@@ -242,9 +262,15 @@ void Renderer::Place(Control& control) {
       SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+  } else if (IsTabPage(control)) {
+    PlaceTabPage(control, window);
   } else {
     SetWindowPos(window, nullptr, bounds.left, bounds.top, bounds.width(), bounds.height(),
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    if (const auto companion = companions_.find(&control); companion != companions_.end()) {
+      // The arrows follow their field.
+      SendMessageA(companion->second, UDM_SETBUDDY, reinterpret_cast<WPARAM>(window), 0);
+    }
   }
   for (Control* child : control.children()) {
     if (child->align() == Align::Client) Place(*child);
@@ -267,21 +293,30 @@ void Renderer::ApplyRegion(Form& form, HWND window) {
 void Renderer::ControlChanged(Control& control, Property property) {
   HWND window = WindowOf(control);
   if (window == nullptr) return;
-  SyncOptionControl(control, window, property);
   switch (property) {
     case Property::Caption:
       SetWindowTextA(window, control.caption().c_str());
       InvalidateRect(window, nullptr, FALSE);
+      // A page's caption is its tab's.
+      if (IsTabPage(control)) {
+        if (HWND tabs = WindowOf(*control.parent())) SyncValue(*control.parent(), tabs);
+      }
       break;
     case Property::Visible:
       if (control.visible() && !IsTopLevel(control)) {
         SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
       }
       ShowWindow(window, control.visible() ? (IsTopLevel(control) ? SW_SHOW : SW_SHOWNA) : SW_HIDE);
+      if (const auto companion = companions_.find(&control); companion != companions_.end()) {
+        ShowWindow(companion->second, control.visible() ? SW_SHOWNA : SW_HIDE);
+      }
       if (!control.visible() && &control == tracking_) tracking_ = nullptr;
       break;
     case Property::Enabled:
       EnableWindow(window, control.enabled());
+      if (const auto companion = companions_.find(&control); companion != companions_.end()) {
+        EnableWindow(companion->second, control.enabled());
+      }
       break;
     case Property::Bounds:
       Place(control);
@@ -292,6 +327,9 @@ void Renderer::ControlChanged(Control& control, Property property) {
                      TRUE);
       }
       InvalidateRect(window, nullptr, FALSE);
+      break;
+    case Property::Value:
+      SyncValue(control, window);
       break;
     case Property::Checked:
       SendMessageA(window, BM_SETCHECK,
@@ -308,8 +346,6 @@ void Renderer::ControlChanged(Control& control, Property property) {
     case Property::ReadOnly:
       SendMessageA(window, EM_SETREADONLY, static_cast<Edit&>(control).readOnly(), 0);
       break;
-    case Property::Value:
-      break;  // SyncOptionControl did it
     case Property::Color:
     case Property::Image:
     case Property::Look:
@@ -337,6 +373,11 @@ void Renderer::Forget(Control& control) {
     SetWindowLongPtrA(window, GWLP_USERDATA, 0);
     windows_.erase(&control);
   }
+  if (const auto companion = companions_.find(&control); companion != companions_.end()) {
+    DestroyWindow(companion->second);
+    companions_.erase(companion);
+  }
+  treeItems_.erase(&control);
   if (tracking_ == &control) tracking_ = nullptr;
   for (Control* child : control.children()) Forget(*child);
 }
@@ -377,176 +418,6 @@ void Renderer::TimerChanged(Timer& timer) {
 void Renderer::TimerRemoved(Timer& timer) {
   KillTimer(timerWindow_, reinterpret_cast<UINT_PTR>(&timer));
   timers_.erase(&timer);
-}
-
-LRESULT CALLBACK Renderer::TimerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* renderer = reinterpret_cast<Renderer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (message == WM_TIMER && renderer != nullptr) {
-    auto* timer = reinterpret_cast<Timer*>(wParam);
-    try {
-      if (renderer->timers_.contains(timer)) timer->Tick();
-    } catch (const std::exception& error) {
-      if (renderer->errorBox_) renderer->errorBox_(error.what());
-    }
-    return 0;
-  }
-  return DefWindowProcA(window, message, wParam, lParam);
-}
-
-LRESULT CALLBACK Renderer::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  Control* control = ControlOf(window);
-  if (control == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-  auto* renderer = static_cast<Renderer*>(control->observer());
-  if (renderer == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-  // An error must not unwind through the system's code; like the application's standard
-  // handling, it is shown and the program goes on.
-  try {
-    return renderer->Handle(*control, window, message, wParam, lParam);
-  } catch (const std::exception& error) {
-    if (renderer->errorBox_) renderer->errorBox_(error.what());
-    return 0;
-  }
-}
-
-void Renderer::Paint(Control& control, HWND window) {
-  PAINTSTRUCT paint;
-  HDC target = BeginPaint(window, &paint);
-  RECT client;
-  GetClientRect(window, &client);
-  // Painted off screen first, so that hovering does not flicker.
-  HDC buffer = CreateCompatibleDC(target);
-  HBITMAP surface = CreateCompatibleBitmap(target, client.right, client.bottom);
-  HGDIOBJ old = SelectObject(buffer, surface);
-  Win32Canvas canvas(buffer, gdi_);
-  canvas.FillRect(Rect::At(0, 0, client.right, client.bottom), control.EffectiveColor());
-  control.Paint(canvas);
-  BitBlt(target, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
-  SelectObject(buffer, old);
-  DeleteObject(surface);
-  DeleteDC(buffer);
-  EndPaint(window, &paint);
-}
-
-bool Renderer::HandleMouse(Control& control, HWND window, UINT message, LPARAM lParam) {
-  const Point at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-  switch (message) {
-    case WM_MOUSEMOVE:
-      if (tracking_ != &control) {
-        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
-        TrackMouseEvent(&track);
-        tracking_ = &control;
-        control.MouseEnter();
-      }
-      return true;
-    case WM_MOUSELEAVE:
-      if (tracking_ == &control) tracking_ = nullptr;
-      control.MouseLeave();
-      return true;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      SetCapture(window);
-      control.MouseDown(MouseButton::Left, at);
-      return true;
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-      control.MouseDown(ButtonOf(message), at);
-      return true;
-    case WM_LBUTTONUP: {
-      const bool captured = GetCapture() == window;
-      if (captured) ReleaseCapture();
-      RECT client;
-      GetClientRect(window, &client);
-      // A press that moved the window ends elsewhere; a release over the control clicks it.
-      if (captured && at.x >= 0 && at.y >= 0 && at.x < client.right && at.y < client.bottom) {
-        control.Click();
-      }
-      return true;
-    }
-    default:
-      return false;
-  }
-}
-
-LRESULT Renderer::Handle(Control& control, HWND window, UINT message, WPARAM wParam,
-                         LPARAM lParam) {
-  if (HandleMouse(control, window, message, lParam)) return 0;
-  switch (message) {
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT:
-      Paint(control, window);
-      return 0;
-    case WM_SETCURSOR:
-      if (LOWORD(lParam) == HTCLIENT && control.onClick && control.enabled()) {
-        SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32649)));  // the hand
-        return TRUE;
-      }
-      break;
-    case WM_COMMAND:
-      if (lParam != 0 && HandleOptionCommand(control, window, wParam, lParam)) return 0;
-      if (lParam != 0) {
-        if (Control* child = ControlOf(reinterpret_cast<HWND>(lParam))) {
-          if (HandleCommand(*child, reinterpret_cast<HWND>(lParam), HIWORD(wParam))) return 0;
-        }
-      }
-      break;
-    case WM_NOTIFY: {
-      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-      if (Control* child = ControlOf(header->hwndFrom)) {
-        LRESULT result = 0;
-        if (HandleOptionNotify(*child, lParam)) return 0;
-        if (HandleNotify(*child, lParam, result)) return result;
-      }
-      break;
-    }
-    case WM_DRAWITEM: {
-      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      if (Control* child = ControlOf(item->hwndItem)) {
-        DrawListRow(*child, *item);
-        return TRUE;
-      }
-      break;
-    }
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORSTATIC:
-      if (Control* child = ControlOf(reinterpret_cast<HWND>(lParam))) {
-        const Color background = child->EffectiveColor();
-        SetBkColor(reinterpret_cast<HDC>(wParam), ToColorRef(background));
-        SetTextColor(reinterpret_cast<HDC>(wParam), ToColorRef(child->font().color));
-        return reinterpret_cast<LRESULT>(gdi_.BrushFor(background));
-      }
-      break;
-    default:
-      break;
-  }
-  if (control.kind() == ControlKind::Form) {
-    auto& form = static_cast<Form&>(control);
-    switch (message) {
-      case WM_CLOSE:
-        form.Close();
-        return 0;
-      case WM_SIZE:
-        if (wParam != SIZE_MINIMIZED && IsTopLevel(form)) {
-          const Size size{LOWORD(lParam), HIWORD(lParam)};
-          if (size != form.bounds().size()) form.Resized(size);
-        }
-        return 0;
-      case WM_ACTIVATE:
-        if (LOWORD(wParam) != WA_INACTIVE) PostMessageA(window, kActivatedMessage, 0, 0);
-        break;
-      case kActivatedMessage:
-        form.Activated();
-        return 0;
-      default:
-        // Messages the program numbers itself, such as the tray's and the restore message.
-        if (message >= WM_USER && message < 0xC000 && message != kActivatedMessage &&
-            form.HandleMessage(message, wParam, lParam)) {
-          return 0;
-        }
-        break;
-    }
-  }
-  return DefWindowProcA(window, message, wParam, lParam);
 }
 
 }  // namespace halvex::ui::win32

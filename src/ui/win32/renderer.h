@@ -2,12 +2,15 @@
 // Mirrors control models with real windows: creates a window per control, keeps it in step with
 // its model, and turns the system's notifications into the model's events. It decides nothing.
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <functional>
 #include <map>
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/control.h"
 #include "ui/form.h"
@@ -69,11 +72,14 @@ class Renderer final : public ControlObserver, public TimerObserver {
   bool HandleCommand(Control& control, HWND window, WORD code);
   bool HandleNotify(Control& control, LPARAM lParam, LRESULT& result);
   void DrawListRow(Control& control, const DRAWITEMSTRUCT& item);
-  // The page control's tabs, number boxes and time pickers (renderer_options.cpp).
-  void InitializeOptionControl(Control& control, HWND window);
-  void SyncOptionControl(Control& control, HWND window, Property property);
-  bool HandleOptionCommand(Control& control, HWND window, WPARAM wParam, LPARAM lParam);
-  bool HandleOptionNotify(Control& control, LPARAM lParam);
+
+  // Value controls, tabs, status bars and animations (renderer_values.cpp).
+  void InitializeValue(Control& control, HWND window);
+  void SyncValue(Control& control, HWND window);
+  bool HandleValueCommand(Control& control, HWND window, WORD code);
+  bool HandleValueNotify(Control& control, LPARAM lParam);
+  // Puts a tab control's page into the area below its tabs.
+  void PlaceTabPage(Control& page, HWND window);
   static LRESULT CALLBACK ListBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                       UINT_PTR id, DWORD_PTR data);
 
@@ -85,7 +91,10 @@ class Renderer final : public ControlObserver, public TimerObserver {
   // True while the renderer pushes a model's state into its list: the notifications that
   // causes are the renderer's own and not the user's.
   bool applying_ = false;
-  std::string textBuffer_;             // text handed to a virtual list view until it asks again
+  std::string textBuffer_;  // text handed to a virtual list view until it asks again
+  std::map<const Control*, std::vector<HTREEITEM>> treeItems_;  // a tree's items, by node
+  // Windows that belong to a control besides its own (a number box's arrows).
+  std::map<const Control*, HWND> companions_;
   const Control* tracking_ = nullptr;  // the control the pointer is over
   std::function<void(std::string_view)> errorBox_;
   GdiCache gdi_;

@@ -8,9 +8,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "ui/edit.h"
 #include "ui/list_box.h"
 #include "ui/list_view.h"
+#include "ui/tree_view.h"
 #include "ui/win32/renderer.h"
 #include "ui/win32/win32_canvas.h"
 
@@ -103,6 +103,30 @@ void SyncSelection(const ListView& list, HWND window) {
   }
 }
 
+// Nodes come parents first, so each node's parent item exists when the node is inserted.
+void SyncTree(const TreeView& tree, HWND window, Property property, std::vector<HTREEITEM>& items) {
+  if (property != Property::Selection) {
+    SendMessageA(window, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+    items.clear();
+    for (std::size_t i = 0; i < tree.nodes().size(); ++i) {
+      const TreeView::Node& node = tree.nodes()[i];
+      TVINSERTSTRUCTA insert{};
+      insert.hParent =
+          node.parent == TreeView::kRoot ? TVI_ROOT : items[static_cast<std::size_t>(node.parent)];
+      insert.hInsertAfter = TVI_LAST;
+      insert.item.mask = TVIF_TEXT | TVIF_PARAM;
+      insert.item.pszText = const_cast<char*>(node.caption.c_str());
+      insert.item.lParam = static_cast<LPARAM>(i);
+      items.push_back(reinterpret_cast<HTREEITEM>(
+          SendMessageA(window, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert))));
+    }
+  }
+  const int selected = tree.selectedNode();
+  HTREEITEM item =
+      selected == TreeView::kNone ? nullptr : items[static_cast<std::size_t>(selected)];
+  SendMessageA(window, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+}
+
 void SyncListBox(const ListBox& list, HWND window, Property property) {
   if (property == Property::Items) {
     SendMessageA(window, LB_SETITEMHEIGHT, 0, list.rowHeight());
@@ -120,6 +144,7 @@ void SyncListBox(const ListBox& list, HWND window, Property property) {
 void Renderer::InitializeList(Control& control, HWND window) {
   switch (control.kind()) {
     case ControlKind::ListView:
+    case ControlKind::TreeView:
       SyncList(control, window, Property::Columns);
       break;
     case ControlKind::ListBox:
@@ -142,6 +167,11 @@ void Renderer::SyncList(Control& control, HWND window, Property property) {
     SyncSelection(list, window);
   } else if (control.kind() == ControlKind::ListBox) {
     SyncListBox(static_cast<const ListBox&>(control), window, property);
+  } else if (control.kind() == ControlKind::TreeView) {
+    auto& items = treeItems_[&control];
+    SyncTree(static_cast<const TreeView&>(control), window, property, items);
+  } else {
+    SyncValue(control, window);
   }
   applying_ = wasApplying;
 }
@@ -150,6 +180,7 @@ bool Renderer::HandleCommand(Control& control, HWND window, WORD code) {
   switch (control.kind()) {
     case ControlKind::Button:
     case ControlKind::CheckBox:
+    case ControlKind::RadioButton:
       if (code != BN_CLICKED) return false;
       control.Click();
       return true;
@@ -158,21 +189,23 @@ bool Renderer::HandleCommand(Control& control, HWND window, WORD code) {
       static_cast<ListBox&>(control).SetSelectedIndex(
           static_cast<int>(SendMessageA(window, LB_GETCURSEL, 0, 0)));
       return true;
-    case ControlKind::Edit: {
-      if (code != EN_CHANGE || applying_) return false;
-      std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-      text.resize(static_cast<std::size_t>(
-          GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-      static_cast<Edit&>(control).SetText(std::move(text));
-      return true;
-    }
     default:
-      return false;
+      return HandleValueCommand(control, window, code);
   }
 }
 
 bool Renderer::HandleNotify(Control& control, LPARAM lParam, LRESULT& result) {
-  if (control.kind() != ControlKind::ListView) return false;
+  if (control.kind() == ControlKind::TreeView) {
+    const auto* change = reinterpret_cast<const NMTREEVIEWA*>(lParam);
+    if (change->hdr.code != TVN_SELCHANGEDA) return false;
+    if (!applying_) {
+      static_cast<TreeView&>(control).SetSelectedNode(
+          change->itemNew.hItem == nullptr ? TreeView::kNone
+                                           : static_cast<int>(change->itemNew.lParam));
+    }
+    return true;
+  }
+  if (control.kind() != ControlKind::ListView) return HandleValueNotify(control, lParam);
   auto& list = static_cast<ListView&>(control);
   const auto* header = reinterpret_cast<const NMHDR*>(lParam);
   switch (header->code) {

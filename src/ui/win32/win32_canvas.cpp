@@ -37,6 +37,14 @@ void Win32Canvas::DrawText(const Rect& rect, std::string_view text, const Font& 
   SelectObject(dc_, old);
 }
 
+int Win32Canvas::TextWidth(std::string_view text, const Font& font) {
+  HGDIOBJ old = SelectObject(dc_, gdi_.FontFor(font));
+  SIZE size{};
+  GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &size);
+  SelectObject(dc_, old);
+  return size.cx;
+}
+
 void Win32Canvas::DrawImage(const ImageList& list, int index, Point at) {
   if (!list.Has(index)) return;
   HBITMAP bitmap = gdi_.BitmapFor(list);
@@ -58,14 +66,6 @@ void Win32Canvas::DrawFileIcon(std::string_view path, Point at) {
   if (icon == nullptr) return;
   DrawIconEx(dc_, at.x, at.y, icon, 0, 0, 0, nullptr, DI_NORMAL);
   DestroyIcon(icon);
-}
-
-int Win32Canvas::TextWidth(std::string_view text, const Font& font) {
-  HGDIOBJ old = SelectObject(dc_, gdi_.FontFor(font));
-  SIZE size{};
-  GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &size);
-  SelectObject(dc_, old);
-  return size.cx;
 }
 
 }  // namespace halvex::ui::win32

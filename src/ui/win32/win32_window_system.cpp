@@ -103,6 +103,13 @@ void Win32WindowSystem::ShowPopupMenu(PopupMenu& menu, Point at) {
     } else {
       AppendMenuA(popup, MF_STRING, i + 1, item.caption.c_str());
       if (item.isDefault) SetMenuDefaultItem(popup, static_cast<UINT>(i + 1), FALSE);
+      if (menu.imageList != nullptr && menu.imageList->Has(item.imageIndex)) {
+        MENUITEMINFOA picture{};
+        picture.cbSize = sizeof picture;
+        picture.fMask = MIIM_BITMAP;
+        picture.hbmpItem = renderer_->gdi().PictureFor(*menu.imageList, item.imageIndex);
+        SetMenuItemInfoA(popup, static_cast<UINT>(i + 1), FALSE, &picture);
+      }
     }
   }
   HWND owner = renderer_->owner();

@@ -1,0 +1,31 @@
+#pragma once
+// TRepairDialogForm: the small window on top while a repair runs. abRepair shows the problem
+// being repaired; Cancel stops the repair before its next problem. Its close box only hides
+// it: the repair goes on to the end.
+#include "model/scan_model.h"
+#include "ui/button.h"
+#include "ui/form.h"
+#include "ui/label.h"
+#include "ui/picture.h"
+
+namespace halvex::app {
+
+class TRepairDialogForm : public ui::Form {
+ public:
+  static constexpr int kWidth = 425;
+  static constexpr int kHeight = 105;
+
+  explicit TRepairDialogForm(model::ScanModel& model);
+
+  void CancelBtnClick();
+
+  ui::Label abRepair{"abRepair", "Repair"};
+  // Where the system's file-deletion animation plays.
+  ui::Picture Animate{"Animate"};
+  ui::Button CancelBtn{"CancelBtn", "Cancel"};
+
+ private:
+  model::ScanModel& model_;
+};
+
+}  // namespace halvex::app

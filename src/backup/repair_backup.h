@@ -1,0 +1,70 @@
+#pragma once
+// The repair backup: before a repair changes anything, everything it is about to delete is
+// saved into a registry export file in "RepairBackup\" beside the executable, named
+// "_yyyymmdd_hhnnss.reg" after the local time, so that importing the file undoes the repair.
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/scan_model.h"
+#include "platform/platform.h"
+#include "scan/repair_target.h"
+
+namespace halvex::backup {
+
+inline constexpr std::string_view kRepairBackupFolder = "RepairBackup\\";
+
+// The program folder followed by "RepairBackup\".
+std::string RepairBackupFolder(platform::FileSystem& files);
+// "_" + the time formatted "yyyymmdd_hhnnss" + ".reg".
+std::string RepairBackupFileName(const platform::LocalTime& time);
+
+// What the repair will delete, as its sections say it (SectionRoutines::TargetOf): for each
+// result row from the top, the marked problems of that row's section in collection order. The
+// "All Problems" row adds nothing (its problems are repaired through their sections), nor does
+// section 11, whose problems are shortcut files; file targets are not registry data either.
+std::vector<scan::RepairTarget> MarkedRegistryTargets(const model::ScanModel& model,
+                                                      std::span<const int> resultRowSections);
+
+enum class RepairBackupStatus {
+  NothingToSave,  // no registry target, or none that still exists: no file, and no message
+  Written,        // the file holds every target that exists
+  Incomplete,     // the file is written, but targets that exist could not be read into it
+  NotWritten,     // there was something to save, but the file could not be written
+};
+
+struct [[nodiscard]] RepairBackupResult {
+  RepairBackupStatus status = RepairBackupStatus::NothingToSave;
+  // The file's full path, formed in every case; an existing backup is never overwritten, so a
+  // second backup within the same second gets "_2" (and so on) before ".reg".
+  std::string path;
+  std::size_t savedTargets = 0;    // targets in the file
+  std::size_t unsavedTargets = 0;  // targets that exist but could not be read
+
+  bool written() const {
+    return status == RepairBackupStatus::Written || status == RepairBackupStatus::Incomplete;
+  }
+  // Whether everything the repair will delete can be restored from the file (also when there
+  // is nothing to delete).
+  bool complete() const {
+    return status == RepairBackupStatus::Written || status == RepairBackupStatus::NothingToSave;
+  }
+  // The folder part of the path, ending in "\".
+  std::string Folder() const;
+};
+
+// Exports each target (a value, or a whole key tree with all its values and subkeys) with the
+// header of the platform class, and writes the file when it holds anything. The file is read
+// back before it counts as written.
+RepairBackupResult WriteRepairBackup(platform::Platform& platform, std::uint8_t platformClass,
+                                     std::span<const scan::RepairTarget> targets);
+
+// The repair backup of the marked problems of the listed sections (MarkedRegistryTargets).
+RepairBackupResult WriteRepairBackup(platform::Platform& platform, std::uint8_t platformClass,
+                                     const model::ScanModel& model,
+                                     std::span<const int> resultRowSections);
+
+}  // namespace halvex::backup

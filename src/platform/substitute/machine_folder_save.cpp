@@ -1,0 +1,131 @@
+#include "platform/substitute/machine_folder_save.h"
+
+#include <fstream>
+#include <iterator>
+#include <set>
+
+#include "platform/substitute/reg_file_writer.h"
+
+namespace halvex::platform::substitute {
+namespace fs = std::filesystem;
+namespace {
+
+std::optional<std::string> ReadHostFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) return std::nullopt;
+  return bytes;
+}
+
+bool WriteHostFile(const fs::path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  out.close();
+  return out.good();
+}
+
+// The header the file had; a file that cannot be read counts as version 5.00.
+RegFileFormat FormatOf(const fs::path& registryPath) {
+  const std::optional<std::string> bytes = ReadHostFile(registryPath);
+  return bytes && bytes->starts_with(kRegedit4Header) ? RegFileFormat::Regedit4
+                                                      : RegFileFormat::Version5;
+}
+
+std::optional<MachineFolderError> SaveRegistry(SubstituteMachine& machine) {
+  const fs::path path = machine.sourceFolder() / "registry.reg";
+  const RegExportResult exported =
+      ExportRegFile(machine.registry(), RegExportScope::WholeRegistry(), FormatOf(path),
+                    machine.registry().codePage());
+  if (!exported.ok()) {
+    return MachineFolderError{path, 0,
+                              "cannot be written: " + exported.failedKey + ": " + exported.message};
+  }
+  const fs::path fresh = path.string() + ".new";
+  std::error_code error;
+  if (!WriteHostFile(fresh, exported.bytes)) {
+    fs::remove(fresh, error);
+    return MachineFolderError{fresh, 0, "cannot be written"};
+  }
+  fs::rename(fresh, path, error);
+  if (error) return MachineFolderError{path, 0, "cannot be replaced: " + error.message()};
+  return std::nullopt;
+}
+
+bool SameFile(const fs::path& a, const fs::path& b) {
+  std::error_code error;
+  if (!fs::is_regular_file(b, error) || fs::file_size(a, error) != fs::file_size(b, error)) {
+    return false;
+  }
+  if (fs::last_write_time(a, error) != fs::last_write_time(b, error)) return false;
+  return ReadHostFile(a) == ReadHostFile(b);
+}
+
+// Makes `target` hold the files of `working`: see SaveMachineFolder.
+std::optional<MachineFolderError> MirrorDrive(const fs::path& working, const fs::path& target) {
+  std::error_code error;
+  std::set<fs::path> kept;  // below `target`, relative
+  for (fs::recursive_directory_iterator it(working, error), end; !error && it != end;
+       it.increment(error)) {
+    if (!it->is_regular_file(error)) continue;
+    const fs::path relative = it->path().lexically_relative(working);
+    for (fs::path above = relative.parent_path(); !above.empty(); above = above.parent_path()) {
+      kept.insert(above);
+    }
+    kept.insert(relative);
+    const fs::path to = target / relative;
+    if (SameFile(it->path(), to)) continue;
+    fs::create_directories(to.parent_path(), error);
+    if (!error) fs::copy_file(it->path(), to, fs::copy_options::overwrite_existing, error);
+    if (!error) fs::last_write_time(to, it->last_write_time(error), error);
+    if (error) return MachineFolderError{to, 0, "cannot be written: " + error.message()};
+  }
+  if (error) return MachineFolderError{working, 0, "cannot be read: " + error.message()};
+  if (!fs::exists(target, error)) return std::nullopt;
+
+  // What is left in the drive folder and gone from the machine goes; folders that are still on
+  // the machine stay even when they are empty.
+  std::vector<fs::path> gone;
+  for (fs::recursive_directory_iterator it(target, error), end; !error && it != end;
+       it.increment(error)) {
+    const fs::path relative = it->path().lexically_relative(target);
+    if (kept.count(relative) != 0) continue;
+    std::error_code typeError;
+    if (fs::is_directory(working / relative, typeError)) continue;
+    gone.push_back(it->path());
+    if (it->is_directory(typeError)) it.disable_recursion_pending();
+  }
+  if (error) return MachineFolderError{target, 0, "cannot be read: " + error.message()};
+  for (const fs::path& path : gone) {
+    fs::remove_all(path, error);
+    if (error) return MachineFolderError{path, 0, "cannot be removed: " + error.message()};
+  }
+  return std::nullopt;
+}
+
+// The drive's folder below DIR/drives, in the case it has there (drives/c or drives/C).
+fs::path DriveFolder(const fs::path& drives, char letter) {
+  std::error_code error;
+  const std::string lower(1, char(letter - 'A' + 'a'));
+  if (fs::is_directory(drives / lower, error) &&
+      !fs::is_directory(drives / std::string(1, letter), error)) {
+    return drives / lower;
+  }
+  return drives / std::string(1, letter);
+}
+
+}  // namespace
+
+std::optional<MachineFolderError> SaveMachineFolder(SubstituteMachine& machine) {
+  if (auto wrong = SaveRegistry(machine)) return wrong;
+  const fs::path drives = machine.sourceFolder() / "drives";
+  for (const DriveSettings& drive : machine.settings().drives) {
+    const fs::path working = machine.workingFolder() / std::string(1, drive.letter);
+    std::error_code error;
+    if (!fs::is_directory(working, error)) continue;
+    if (auto wrong = MirrorDrive(working, DriveFolder(drives, drive.letter))) return wrong;
+  }
+  return std::nullopt;
+}
+
+}  // namespace halvex::platform::substitute

@@ -1,0 +1,68 @@
+#pragma once
+// The scan sheet with its results view and driver over a scratch machine, driven as a user
+// drives it: click ScanNowBtn, read abItemCount04, press Abort while the scan pumps.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "app/data_module.h"
+#include "app/results_view.h"
+#include "app/scan_sheet.h"
+#include "app/scan_sheet_driver.h"
+#include "model/drive_checks.h"
+#include "platform/substitute/fixed_system_info.h"
+#include "platform/substitute/recording_process_starter.h"
+#include "platform/substitute/recording_window_messages.h"
+#include "platform/substitute/scripted_message_boxes.h"
+#include "platform/substitute/scripted_pump.h"
+#include "tests/support/scratch_machine.h"
+#include "ui/recording_window_system.h"
+
+namespace halvex::testing {
+
+inline constexpr const char* kSharedDllsKey =
+    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDlls";
+
+class ScanSheetTest : public ::testing::Test {
+ protected:
+  ScanSheetTest() {
+    settings.SelectAll = true;
+    machine.AddFolder("C:\\Program Files\\Halvex");
+    model.ExcludedDrives = model::BuildExcludedDriveList(machine.files(), model.abortFlag);
+  }
+
+  // Shared DLLs values naming files that do not exist: one problem each.
+  void AddBrokenSharedDlls(int count) {
+    for (int i = 0; i < count; ++i) {
+      machine.SetDword(kSharedDllsKey, "C:\\gone" + std::to_string(i) + ".dll", 1);
+    }
+  }
+  ui::Picture& Mark(int section) { return sheet.sections[section - 1].picture; }
+  const std::string& Count(int section) { return sheet.sections[section - 1].count.caption(); }
+  int Page() const { return sheet.ScanNotebook.pageIndex(); }
+
+  ScratchMachine machine{{},
+                         {{'C', platform::DriveType::Fixed}, {'D', platform::DriveType::CdRom}}};
+  platform::substitute::ScriptedMessageBoxes messages;
+  platform::substitute::ScriptedPump pump;
+  platform::substitute::RecordingProcessStarter processes;
+  platform::substitute::RecordingWindowMessages windowMessages;
+  platform::substitute::FixedSystemInfo system;
+  platform::Desktop desktop{messages, pump, processes, windowMessages, system};
+  ui::RecordingWindowSystem windows;
+  ui::BusyState busy;
+  model::TMyRegistryInfo settings;
+  model::ScanModel model;
+  app::TDM dm{system, windows, false, nullptr};
+  // The main window's scan sheet page, sized before the sheet lays itself out on it.
+  struct SheetPage : ui::Panel {
+    SheetPage() : ui::Panel("ScanSheet") { SetBounds(ui::Rect::At(0, 0, 541, 449)); }
+  } page;
+  app::ScanSheet sheet{page, dm};
+  app::ResultsView results{sheet, dm, model, machine.files(), messages};
+  app::ScanSheetDriver driver{
+      sheet, results, dm, model, {machine.platform(), desktop, busy, settings}};
+};
+
+}  // namespace halvex::testing

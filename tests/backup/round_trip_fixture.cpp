@@ -1,0 +1,130 @@
+#include "tests/backup/round_trip_fixture.h"
+
+#include "model/key_naming.h"
+
+namespace halvex::testing {
+namespace {
+
+namespace reg_type = platform::reg_type;
+
+std::vector<std::uint8_t> Bytes(std::string_view text) {
+  return {text.begin(), text.end()};
+}
+
+// The text with its NUL, as the ANSI calls store a string.
+std::vector<std::uint8_t> Text(std::string_view text) {
+  std::vector<std::uint8_t> bytes = Bytes(text);
+  bytes.push_back(0);
+  return bytes;
+}
+
+std::string Missing(std::string_view name) {
+  return std::string(kRoundTripMissingFolder) + std::string(name);
+}
+
+std::string Scratch(std::string_view below) {
+  return std::string(kRoundTripScratchKey) + (below.empty() ? "" : "\\" + std::string(below));
+}
+
+bool OpenCreated(platform::Registry& registry, std::string_view keyPath, platform::KeyHandle& key) {
+  const model::SplitKeyPath split = model::SplitFullKeyPath(keyPath);
+  return split.root != platform::RootKey::None &&
+         registry.CreateKey(platform::RootHandle(split.root),
+                            std::string_view(split.absolutePath).substr(1),
+                            key) == platform::RegStatus::Ok;
+}
+
+}  // namespace
+
+std::vector<FixtureValue> SharedDllsProblems() {
+  const std::string key = kRoundTripSharedDlls;
+  std::vector<std::uint8_t> longText(300, 'y');
+  longText.push_back(0);
+  std::vector<std::uint8_t> longBinary(600);
+  for (std::size_t i = 0; i < longBinary.size(); ++i) longBinary[i] = static_cast<std::uint8_t>(i);
+  return {
+      {key, Missing("count.dll"), reg_type::kDword, {1, 0, 0, 0}},
+      {key, Missing("zero.dll"), reg_type::kDword, {0, 0, 0, 0}},
+      {key, Missing("text.dll"), reg_type::kString, Text("abc")},
+      {key, Missing("long text.dll"), reg_type::kString, longText},
+      {key, Missing("line.dll"), reg_type::kString, Text("1\r\n2")},
+      {key, Missing("expand.dll"), reg_type::kExpandString,
+       Text("%SystemRoot%\\system32\\M\xFCller \x80.dll")},
+      {key, Missing("binary.dll"), reg_type::kBinary, {0x0A, 0, 0, 0}},
+      {key, Missing("empty binary.dll"), reg_type::kBinary, {}},
+      {key, Missing("long binary.dll"), reg_type::kBinary, longBinary},
+      {key, Missing("multi.dll"), reg_type::kMultiString, Bytes({"a\0b c\0\0", 7})},
+      {key, Missing("quad.dll"), reg_type::kQword, {1, 2, 3, 4, 5, 6, 7, 8}},
+      {key, Missing("none.dll"), reg_type::kNone, {1, 2, 3}},
+      {key, Missing("say \"hi\" \\ there.dll"), reg_type::kDword, {2, 0, 0, 0}},
+      {key, Missing("caf\xE9 \x80 \x9C.dll"), reg_type::kString, Text("0")},
+      {key, "", reg_type::kString, Text(Missing("default.dll"))},
+  };
+}
+
+std::vector<FixtureValue> ScratchValues() {
+  std::vector<std::uint8_t> long7(400);
+  for (std::size_t i = 0; i < long7.size(); ++i) long7[i] = i % 50 == 49 ? 0 : 'a' + i % 26;
+  long7.push_back(0);
+  return {
+      {Scratch("App"), "", reg_type::kString, Text("The App")},
+      {Scratch("App"), "Count", reg_type::kDword, {0x2A, 0, 0, 0}},
+      {Scratch("App"), "Path", reg_type::kExpandString, Text("%ProgramFiles%\\App \xE9")},
+      {Scratch("App"), "List", reg_type::kMultiString, long7},
+      {Scratch("App"), "Blob", reg_type::kBinary, std::vector<std::uint8_t>(300, 0xAB)},
+      {Scratch("App"), "Big", reg_type::kQword, {0xFF, 0xFF, 0, 0, 0, 0, 0, 0x80}},
+      {Scratch("App"), "Nothing", reg_type::kNone, {}},
+      {Scratch("App"), "Quote \"and\" \\", reg_type::kString, Text("C:\\\"x\"\\")},
+      {Scratch("App\\Sub"), "Inner", reg_type::kString, Text("inner \x80")},
+      {Scratch("App\\Sub"), "", reg_type::kExpandString, Text("%TEMP%")},
+      {Scratch("App\\Sub\\Deeper"), "Leaf", reg_type::kDword, {1, 0, 0, 0}},
+      {Scratch("Other"), "", reg_type::kExpandString, Text("%SystemRoot%\\notepad.exe")},
+      {Scratch("Other"), "Named", reg_type::kString, Text("named")},
+      {Scratch("Other"), "Stays", reg_type::kString, Text("not repaired")},
+  };
+}
+
+std::vector<std::string> ScratchEmptyKeys() {
+  return {Scratch("App\\Empty"), Scratch("App\\Sub\\Deeper\\Empty too")};
+}
+
+std::vector<scan::RepairTarget> ScratchTargets() {
+  using Kind = scan::RepairTarget::Kind;
+  return {
+      {Kind::KeyTree, Scratch("App"), {}, {}},      {Kind::Value, Scratch("Other"), "default", {}},
+      {Kind::Value, Scratch("Other"), "Named", {}}, {Kind::Value, Scratch("Other"), "Absent", {}},
+      {Kind::KeyTree, Scratch("Gone"), {}, {}},
+  };
+}
+
+bool WriteFixture(platform::Registry& registry, const std::vector<FixtureValue>& values,
+                  std::string& failure) {
+  for (const FixtureValue& value : values) {
+    platform::KeyHandle key;
+    if (!OpenCreated(registry, value.keyPath, key)) {
+      failure = "cannot create " + value.keyPath;
+      return false;
+    }
+    const platform::ScopedKey scoped(registry, key);
+    if (registry.SetValue(key, value.name, value.type, value.data) != platform::RegStatus::Ok) {
+      failure = "cannot set " + value.keyPath + " " + value.name;
+      return false;
+    }
+  }
+  return true;
+}
+
+bool MakeKeys(platform::Registry& registry, const std::vector<std::string>& keys,
+              std::string& failure) {
+  for (const std::string& keyPath : keys) {
+    platform::KeyHandle key;
+    if (!OpenCreated(registry, keyPath, key)) {
+      failure = "cannot create " + keyPath;
+      return false;
+    }
+    registry.CloseKey(key);
+  }
+  return true;
+}
+
+}  // namespace halvex::testing

@@ -1,0 +1,72 @@
+# halvex-cli repair and restore on a copy of a machine folder, as a user runs them: the repair
+# prints what the golden file holds and writes its backup into the machine, the rescan finds
+# nothing, backups lists the backup, and restoring it gives back the registry the machine had
+# (compared with an untouched copy that was written back through a restore of an empty file,
+# so that both registry.reg files come from the same writer; lines are compared sorted, since
+# the in-memory registry lists a restored value after the others).
+#   -DPROGRAM=<halvex-cli>   -DEMULATOR=<wine-run or empty>
+#   -DSOURCE=<machine folder to copy>
+#   -DHOST=<host folder for the copies>   -DMACHINE=<the same folder as halvex-cli sees it>
+#   -DGOLDEN=<golden JSON output of the repair>
+cmake_policy(SET CMP0007 NEW)
+
+function(run expected_exit)
+  execute_process(COMMAND ${EMULATOR} "${PROGRAM}" ${ARGN}
+                  RESULT_VARIABLE code OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+  string(REPLACE "\r\n" "\n" output "${output}")
+  if(NOT code STREQUAL expected_exit)
+    message(FATAL_ERROR "halvex-cli ${ARGN}: expected exit code ${expected_exit}, got ${code}\n"
+                        "standard error:\n${errors}\nstandard output:\n${output}")
+  endif()
+  set(output "${output}" PARENT_SCOPE)
+endfunction()
+
+function(expect_contains text)
+  string(FIND "${output}" "${text}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "expected the output to contain '${text}', got:\n${output}")
+  endif()
+endfunction()
+
+function(sorted_lines file variable)
+  file(READ "${file}" head LIMIT 2 HEX)
+  if(head STREQUAL "fffe")
+    file(STRINGS "${file}" lines ENCODING UTF-16LE)
+  else()
+    file(STRINGS "${file}" lines)
+  endif()
+  list(SORT lines)
+  set(${variable} "${lines}" PARENT_SCOPE)
+endfunction()
+
+file(REMOVE_RECURSE "${HOST}")
+file(MAKE_DIRECTORY "${HOST}")
+file(COPY "${SOURCE}/" DESTINATION "${HOST}/repaired")
+file(COPY "${SOURCE}/" DESTINATION "${HOST}/untouched")
+file(WRITE "${HOST}/empty.reg" "Windows Registry Editor Version 5.00\r\n")
+set(backup "C:\\Program Files\\Halvex\\RepairBackup\\_20260115_120000.reg")
+
+run(0 repair --machine "${MACHINE}/repaired" --json)
+file(READ "${GOLDEN}" expected)
+string(REPLACE "\r\n" "\n" expected "${expected}")
+if(NOT output STREQUAL expected)
+  file(WRITE "${GOLDEN}.actual" "${output}")
+  message(FATAL_ERROR "the repair's output differs from ${GOLDEN}; it is in ${GOLDEN}.actual")
+endif()
+if(NOT EXISTS "${HOST}/repaired/drives/C/Program Files/Halvex/RepairBackup/_20260115_120000.reg")
+  message(FATAL_ERROR "the repair backup was not saved into the machine folder")
+endif()
+
+run(0 scan --machine "${MACHINE}/repaired" --section 4)
+expect_contains("Problems Found: 0")
+run(0 backups --machine "${MACHINE}/repaired")
+expect_contains("${backup}")
+
+run(0 restore "${backup}" --machine "${MACHINE}/repaired")
+run(0 restore "${MACHINE}/empty.reg" --machine "${MACHINE}/untouched")
+sorted_lines("${HOST}/repaired/registry.reg" restored)
+sorted_lines("${HOST}/untouched/registry.reg" original)
+if(NOT restored STREQUAL original)
+  message(FATAL_ERROR "after the restore the registry differs from the one before the repair:\n"
+                      "restored: ${restored}\n\noriginal: ${original}")
+endif()

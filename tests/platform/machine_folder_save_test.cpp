@@ -1,0 +1,101 @@
+// Writing a machine back into its folder: the registry and the drives' files as the logic left
+// them, and nothing more.
+#include "platform/substitute/machine_folder_save.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "platform/substitute/reg_file_reader.h"
+#include "tests/platform/host_temp_folder.h"
+#include "tests/platform/registry_dump.h"
+
+namespace halvex::platform::substitute {
+namespace {
+
+namespace fs = std::filesystem;
+
+void WriteHostFile(const fs::path& path, const std::string& bytes) {
+  fs::create_directories(path.parent_path());
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string ReadHostFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return "<missing>";
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class MachineFolderSave : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WriteHostFile(dir() / "registry.reg",
+                  "REGEDIT4\r\n\r\n; a comment\r\n[HKEY_CURRENT_USER\\Software\\App]\r\n"
+                  "\"keep\"=\"1\"\r\n\"drop\"=\"2\"\r\n");
+    WriteHostFile(dir() / "drives" / "C" / "keep.txt", "kept");
+    WriteHostFile(dir() / "drives" / "C" / "Old" / "gone.txt", "gone");
+    WriteHostFile(dir() / "drives" / "C" / "Old" / "Deeper" / "gone.txt", "gone");
+    fs::create_directories(dir() / "drives" / "C" / "EmptyStays");
+    MachineFolderResult loaded = LoadMachineFolder(dir(), work.path());
+    ASSERT_TRUE(loaded.ok()) << loaded.error().Describe();
+    machine = loaded.TakeMachine();
+  }
+  fs::path dir() const { return source.path() / "machine"; }
+
+  testing::HostTempFolder source, work;
+  std::unique_ptr<SubstituteMachine> machine;
+};
+
+TEST_F(MachineFolderSave, WritesTheRegistryAndTheDrivesBack) {
+  KeyHandle key;
+  ASSERT_EQ(machine->registry().OpenKey(RootHandle(RootKey::CurrentUser), "Software\\App",
+                                        KeyAccess::ReadWrite, key),
+            RegStatus::Ok);
+  ASSERT_EQ(machine->registry().DeleteValue(key, "drop"), RegStatus::Ok);
+  machine->registry().CloseKey(key);
+  FileSystem& files = machine->files();
+  ASSERT_TRUE(files.DeleteFile("C:\\Old\\gone.txt"));
+  ASSERT_TRUE(files.DeleteFile("C:\\Old\\Deeper\\gone.txt"));
+  ASSERT_TRUE(files.CreateFolder("C:\\New"));
+  ASSERT_TRUE(files.WriteFile("C:\\New\\made.reg", "made"));
+
+  const std::optional<MachineFolderError> error = SaveMachineFolder(*machine);
+  ASSERT_FALSE(error) << error->Describe();
+
+  const std::string registry = ReadHostFile(dir() / "registry.reg");
+  EXPECT_TRUE(registry.starts_with("REGEDIT4\r\n")) << "the header it had";
+  const auto parsed = ParseRegFile(registry, CodePage::Windows1252());
+  ASSERT_TRUE(parsed.ok()) << parsed.error().message;
+  MemoryRegistry reloaded;
+  ASSERT_TRUE(ApplyRegFile(reloaded, parsed.operations()).ok());
+  EXPECT_EQ(testing::DumpRegistry(reloaded, RootKey::CurrentUser, "Software"),
+            testing::DumpRegistry(machine->registry(), RootKey::CurrentUser, "Software"));
+  EXPECT_EQ(registry.find("drop"), std::string::npos);
+
+  const fs::path c = dir() / "drives" / "C";
+  EXPECT_EQ(ReadHostFile(c / "keep.txt"), "kept");
+  EXPECT_EQ(ReadHostFile(c / "New" / "made.reg"), "made");
+  EXPECT_TRUE(fs::is_directory(c / "Old")) << "the folder is still on the machine";
+  EXPECT_FALSE(fs::exists(c / "Old" / "gone.txt"));
+  EXPECT_TRUE(fs::is_directory(c / "EmptyStays"));
+  EXPECT_FALSE(fs::exists(c / "WINDOWS")) << "the system folders the loader made, empty, stay out";
+  EXPECT_FALSE(fs::exists(dir() / "registry.reg.new"));
+}
+
+TEST_F(MachineFolderSave, RemovesFoldersTheMachineNoLongerHas) {
+  ASSERT_TRUE(machine->files().DeleteFile("C:\\Old\\Deeper\\gone.txt"));
+  fs::remove_all(*machine->files().HostPath("C:\\Old\\Deeper"));
+  ASSERT_FALSE(SaveMachineFolder(*machine));
+  EXPECT_FALSE(fs::exists(dir() / "drives" / "C" / "Old" / "Deeper"));
+  EXPECT_EQ(ReadHostFile(dir() / "drives" / "C" / "Old" / "gone.txt"), "gone");
+}
+
+TEST_F(MachineFolderSave, AVersion5RegistryIsWrittenAsUtf16) {
+  WriteHostFile(dir() / "registry.reg", "Windows Registry Editor Version 5.00\r\n\r\n");
+  ASSERT_FALSE(SaveMachineFolder(*machine));
+  EXPECT_TRUE(ReadHostFile(dir() / "registry.reg").starts_with("\xFF\xFE"));
+}
+
+}  // namespace
+}  // namespace halvex::platform::substitute
