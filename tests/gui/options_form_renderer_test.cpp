@@ -116,8 +116,7 @@ TEST_F(OptionsFormRendererTest, TheUserSchedulesAScanThroughTheRealControls) {
   EXPECT_EQ(shown.wHour, 14) << "the current time";
   EXPECT_EQ(shown.wMinute, 42);
 
-  HWND days = FindWindowExA(Window(options.SpinEditDays), nullptr, "EDIT", nullptr);
-  SetWindowTextA(days, "2");
+  SetWindowTextA(Window(options.SpinEditDays), "2");  // as the user types it
   ASSERT_TRUE(options.dtpStartTime.SetTime(21, 15));
   SendMessageA(Window(options.BitBtn1), BM_CLICK, 0, 0);
   Pump();
@@ -129,8 +128,7 @@ TEST_F(OptionsFormRendererTest, TheUserSchedulesAScanThroughTheRealControls) {
   EXPECT_EQ(SendMessageA(Window(reopened.cbActiveTask), BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_EQ(reopened.SpinEditDays.value(), 2);
   char daysText[8] = {};
-  GetWindowTextA(FindWindowExA(Window(reopened.SpinEditDays), nullptr, "EDIT", nullptr), daysText,
-                 sizeof daysText);
+  GetWindowTextA(Window(reopened.SpinEditDays), daysText, sizeof daysText);
   EXPECT_STREQ(daysText, "2");
   SendMessageA(Window(reopened.dtpStartTime), DTM_GETSYSTEMTIME, 0,
                reinterpret_cast<LPARAM>(&shown));
