@@ -134,7 +134,7 @@ void THalvexMainForm::HelpBtnClick() {
 }
 
 void THalvexMainForm::OptionsBtnClick() {
-  if (hooks_.showOptions) hooks_.showOptions();
+  if (hooks_.showOptions) hooks_.showOptions(services_.settings);
 }
 
 void THalvexMainForm::AboutBtnClick() {

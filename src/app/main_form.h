@@ -47,7 +47,8 @@ struct MainFormServices {
 
 // What other parts of the program do when the main window asks; each may stay empty.
 struct MainFormHooks {
-  std::function<void()> showOptions{};      // the preferences dialog
+  // The preferences dialog, which changes the program's settings record.
+  std::function<void(model::TMyRegistryInfo& settings)> showOptions{};
   std::function<void()> fillBackupList{};   // the backup sheet's list, before the sheet shows
   std::function<void()> clearSelections{};  // of the result list and the backup list, at exit
   std::function<void()> checkForUpdate{};   // the tray menu's "Update online"
@@ -83,6 +84,8 @@ class THalvexMainForm : public ui::Form {
   void Exit1Click();
 
   ToolHost& tools() { return tools_; }
+  // The settings record the program consults while it runs.
+  model::TMyRegistryInfo& settings() { return services_.settings; }
   // The problem collections, the ignore list, the excluded drives and the abort flag, which the
   // main window owns for the whole run.
   model::ScanModel& scanModel() { return scanModel_; }

@@ -88,6 +88,11 @@ bool EnsureScheduler(const ScheduleServices& services, SchedulerSession& session
 void SetActiveSchedule(SchedulePage& page, bool active, platform::Clock& clock) {
   if (page.cbActiveTask == active) return;
   page.cbActiveTask = active;
+  ApplyActiveSchedule(page, clock);
+}
+
+void ApplyActiveSchedule(SchedulePage& page, platform::Clock& clock) {
+  const bool active = page.cbActiveTask;
   page.controlsEnabled = active;
   if (active) {
     const platform::LocalTime now = clock.Now();

@@ -47,10 +47,12 @@ struct ScheduleServices {
 // again.
 [[nodiscard]] bool EnsureScheduler(const ScheduleServices& services, SchedulerSession& session);
 
-// cbActiveTaskClick: runs whenever the box changes, also when the program changes it. Ticked:
-// the time and days can be set and the time becomes the current hour and minute; unticked: they
-// cannot and the time becomes 09:30. The days become 1 either way. Setting the box to the state
-// it has changes nothing.
+// cbActiveTaskClick, for the state the box has just taken: it runs whenever the box changes,
+// also when the program changes it. Ticked: the time and days can be set and the time becomes
+// the current hour and minute; unticked: they cannot and the time becomes 09:30. The days
+// become 1 either way.
+void ApplyActiveSchedule(SchedulePage& page, platform::Clock& clock);
+// Changes the box, running the handler when that is a change.
 void SetActiveSchedule(SchedulePage& page, bool active, platform::Clock& clock);
 
 // LoadSchedule: unticks the box, then looks for "Halvo.job" among the work items (the name

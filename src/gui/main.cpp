@@ -3,14 +3,17 @@
 #include <string>
 
 #include "app/product.h"
+#include "app/program_seams.h"
 #include "app/startup.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_http_client.h"
 #include "platform/win32/win32_locale.h"
 #include "platform/win32/win32_process_runner.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell_links.h"
+#include "platform/win32/win32_task_scheduler.h"
 #include "ui/busy_state.h"
 #include "ui/win32/win32_window_system.h"
 
@@ -31,11 +34,16 @@ int main(int argc, char** argv) {
   platform::Desktop desktop{messages, pump, processes, windowMessages, system};
   ui::win32::Win32WindowSystem windows(messages);
   ui::BusyState busy;
+  platform::win32::Win32HttpClient http;
+  platform::win32::Win32TaskSchedulerService schedulers;
+  // The update check and the preferences, with the scheduler they keep until the program ends.
+  app::ProgramParts parts{machine, desktop, windows, http, schedulers};
 
   // The first argument, kept for the whole run; "-Scan" from the scheduled task.
   const std::string startArgument = argc > 1 ? argv[1] : "";
-  auto program = app::StartProgram(
-      {registry, files, desktop, windows, busy, &machine, &registryEditor}, {}, startArgument);
+  auto program =
+      app::StartProgram({registry, files, desktop, windows, busy, &machine, &registryEditor},
+                        app::ProgramSeams(parts), startArgument);
   if (!program) return 0;
   return windows.RunMessageLoop();
 }

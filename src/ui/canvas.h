@@ -26,6 +26,9 @@ class Canvas {
   // Picture `index` of the list with its top-left corner at `at`; an index outside the list
   // draws nothing.
   virtual void DrawImage(const ImageList& list, int index, Point at) = 0;
+  // The large icon the system associates with the file (its own icon for a program) with its
+  // top-left corner at `at`; nothing when there is none.
+  virtual void DrawFileIcon(std::string_view path, Point at) = 0;
 };
 
 }  // namespace halvex::ui

@@ -67,10 +67,17 @@ void Picture::SetOverlayText(std::string text) {
   Notify(Property::Look);
 }
 
+void Picture::SetFileIcon(std::string path) {
+  if (path == fileIcon_) return;
+  fileIcon_ = std::move(path);
+  Notify(Property::Image);
+}
+
 void Picture::Paint(Canvas& canvas) const {
   const Rect area = OwnArea(*this);
   canvas.FillRect(area, EffectiveColor());
   if (imageList_ != nullptr) canvas.DrawImage(*imageList_, DisplayedImage(), {0, 0});
+  if (!fileIcon_.empty()) canvas.DrawFileIcon(fileIcon_, {0, 0});
   if (!overlayText_.empty()) {
     Font overlay = font();
     overlay.pointSize = 9;

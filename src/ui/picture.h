@@ -1,6 +1,6 @@
 #pragma once
 // A picture from an image list, with an optional second picture while the pointer is over it
-// (picture buttons) and an optional text drawn centred over the picture.
+// (picture buttons) and an optional text drawn centred over the picture; or the icon of a file.
 #include "ui/control.h"
 #include "ui/image_list.h"
 
@@ -25,6 +25,10 @@ class Picture : public Control {
   const std::string& overlayText() const { return overlayText_; }
   void SetOverlayText(std::string text);
 
+  // Instead of an image list: the icon the system shows for this file; empty for none.
+  const std::string& fileIcon() const { return fileIcon_; }
+  void SetFileIcon(std::string path);
+
   void Paint(Canvas& canvas) const override;
 
  private:
@@ -32,6 +36,7 @@ class Picture : public Control {
   int imageIndex_ = kNoImage;
   int hoverImageIndex_ = kNoImage;
   std::string overlayText_;
+  std::string fileIcon_;
 };
 
 }  // namespace halvex::ui

@@ -46,4 +46,9 @@ void RecordingCanvas::DrawImage(const ImageList& list, int index, Point at) {
                         std::to_string(at.x) + "," + std::to_string(at.y));
 }
 
+void RecordingCanvas::DrawFileIcon(std::string_view path, Point at) {
+  operations_.push_back("file icon " + std::string(path) + " at " + std::to_string(at.x) + "," +
+                        std::to_string(at.y));
+}
+
 }  // namespace halvex::ui

@@ -265,11 +265,16 @@ TEST_F(MainFormTest, AboutDialogShowsTheVersionAndOpensTheHomePage) {
   EXPECT_EQ(processes.started()[0].file, "http://www.halvex.example/");
 }
 
-TEST_F(MainFormTest, OptionsButtonShowsThePreferences) {
+TEST_F(MainFormTest, OptionsButtonShowsThePreferencesWithTheProgramsSettings) {
   int shown = 0;
-  Make({.showOptions = [&] { ++shown; }});
+  Make({.showOptions = [&](model::TMyRegistryInfo& settings) {
+    ++shown;
+    settings.SelectAll = !settings.SelectAll;
+  }});
+  const bool before = form->settings().SelectAll;
   form->OptionsBtn.Click();
   EXPECT_EQ(shown, 1);
+  EXPECT_NE(form->settings().SelectAll, before) << "the dialog changes the record the window keeps";
 }
 
 TEST_F(MainFormTest, EveryResizeFitsTheRegionAgain) {

@@ -75,7 +75,8 @@ const char* ChildClass(Control& control, DWORD& style, DWORD& exStyle) {
           WS_TABSTOP | (static_cast<Button&>(control).isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
       return "BUTTON";
     case ControlKind::CheckBox:
-      style |= WS_TABSTOP | BS_CHECKBOX;
+      // Text that does not fit on one line wraps, as a taller box leaves room for.
+      style |= WS_TABSTOP | BS_CHECKBOX | BS_MULTILINE;
       return "BUTTON";
     case ControlKind::RadioButton:
       style |= WS_TABSTOP | BS_RADIOBUTTON;

@@ -1,5 +1,7 @@
 #include "ui/win32/win32_canvas.h"
 
+#include <shellapi.h>
+
 #include <string>
 
 namespace halvex::ui::win32 {
@@ -52,6 +54,18 @@ void Win32Canvas::DrawImage(const ImageList& list, int index, Point at) {
   BitBlt(dc_, at.x, at.y, list.width, list.height, source, index * list.width, 0, SRCCOPY);
   SelectObject(source, old);
   DeleteDC(source);
+}
+
+void Win32Canvas::DrawFileIcon(std::string_view path, Point at) {
+  // The call may write the path of the file it took the icon from into the buffer.
+  char buffer[MAX_PATH] = {};
+  if (path.size() >= sizeof buffer) return;
+  path.copy(buffer, path.size());
+  WORD index = 0;
+  HICON icon = ExtractAssociatedIconA(GetModuleHandleA(nullptr), buffer, &index);
+  if (icon == nullptr) return;
+  DrawIconEx(dc_, at.x, at.y, icon, 0, 0, 0, nullptr, DI_NORMAL);
+  DestroyIcon(icon);
 }
 
 }  // namespace halvex::ui::win32

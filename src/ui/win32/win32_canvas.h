@@ -16,6 +16,8 @@ class Win32Canvas final : public Canvas {
   void DrawText(const Rect& rect, std::string_view text, const Font& font,
                 TextAlign align) override;
   void DrawImage(const ImageList& list, int index, Point at) override;
+  // ExtractAssociatedIconA: the file's own icon, or that of the program that opens it.
+  void DrawFileIcon(std::string_view path, Point at) override;
   int TextWidth(std::string_view text, const Font& font) override;
 
  private:
