@@ -13,6 +13,22 @@ namespace {
 
 constexpr std::string_view kJobExtension = ".job";
 
+// The scheduler's own service reads a job file as soon as it was written; a delete or a save
+// that meets it there is refused with a sharing violation and succeeds a moment later.
+constexpr HRESULT kSharingViolation = HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION);
+constexpr int kSharingRetries = 20;
+constexpr DWORD kSharingPauseMs = 50;
+
+template <typename Call>
+HRESULT RetryWhileShared(Call call) {
+  HRESULT result = call();
+  for (int retry = 0; retry < kSharingRetries && result == kSharingViolation; ++retry) {
+    Sleep(kSharingPauseMs);
+    result = call();
+  }
+  return result;
+}
+
 class ComScope {
  public:
   ComScope() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
@@ -212,7 +228,7 @@ class Win32ScheduledTask final : public ScheduledTask {
         task_->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.out()));
     if (FAILED(asked)) return ToHResult(asked);
     if (file.get() == nullptr) return hresult::kNoInterface;
-    return ToHResult(file->Save(nullptr, TRUE));
+    return ToHResult(RetryWhileShared([&file] { return file->Save(nullptr, TRUE); }));
   }
 
  private:
@@ -268,7 +284,8 @@ class Win32TaskScheduler final : public TaskScheduler {
   }
 
   HResult Delete(std::string_view name) override {
-    return ToHResult(scheduler_->Delete(CallName(name).c_str()));
+    const std::wstring callName = CallName(name);
+    return ToHResult(RetryWhileShared([&] { return scheduler_->Delete(callName.c_str()); }));
   }
 
  private:
