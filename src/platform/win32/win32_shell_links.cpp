@@ -6,43 +6,14 @@
 #include <shobjidl.h>
 #include <windows.h>
 
+#include "platform/win32/com_objects.h"
+
 #include <string>
 
 namespace halvex::platform::win32 {
 namespace {
 
 // COM for the calling thread for as long as the object lives, undone only if this made it.
-class ComScope {
- public:
-  ComScope() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-  ~ComScope() {
-    if (SUCCEEDED(result_)) CoUninitialize();
-  }
-  ComScope(const ComScope&) = delete;
-  ComScope& operator=(const ComScope&) = delete;
-  // A thread already in another apartment can still create in-process objects.
-  bool usable() const { return SUCCEEDED(result_) || result_ == RPC_E_CHANGED_MODE; }
-
- private:
-  HRESULT result_;
-};
-
-// Releases the interface when it goes out of scope.
-template <typename Interface>
-class ComPtr {
- public:
-  ComPtr() = default;
-  ~ComPtr() {
-    if (pointer_ != nullptr) pointer_->Release();
-  }
-  ComPtr(const ComPtr&) = delete;
-  ComPtr& operator=(const ComPtr&) = delete;
-  Interface* operator->() const { return pointer_; }
-  void** out() { return reinterpret_cast<void**>(&pointer_); }
-
- private:
-  Interface* pointer_ = nullptr;
-};
 
 // The path as the link object takes it: UTF-16, at most MAX_PATH - 1 characters.
 bool ToWidePath(std::string_view path, wchar_t (&wide)[MAX_PATH]) {
@@ -64,8 +35,8 @@ std::string Win32ShellLinks::ShortcutTarget(std::string_view shortcutPath) {
   ComPtr<IShellLinkA> link;
   ComPtr<IPersistFile> file;
   if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                              link.out())) ||
-      FAILED(link->QueryInterface(IID_IPersistFile, file.out())) ||
+                              link.outVoid())) ||
+      FAILED(link->QueryInterface(IID_IPersistFile, file.outVoid())) ||
       FAILED(file->Load(widePath, STGM_READ))) {
     return {};
   }
@@ -85,9 +56,9 @@ bool Win32ShellLinks::SaveShortcut(std::string_view shortcutPath, std::string_vi
   ComPtr<IShellLinkA> link;
   ComPtr<IPersistFile> file;
   return SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                    link.out())) &&
+                                    link.outVoid())) &&
          SUCCEEDED(link->SetPath(targetText.c_str())) &&
-         SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.out())) &&
+         SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.outVoid())) &&
          SUCCEEDED(file->Save(widePath, TRUE));
 }
 

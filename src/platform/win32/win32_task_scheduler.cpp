@@ -1,6 +1,8 @@
 #include "platform/win32/win32_task_scheduler.h"
 
 #include <windows.h>
+
+#include "platform/win32/com_objects.h"
 // <windows.h> first: these need its types.
 #include <initguid.h>
 #include <lmcons.h>
@@ -28,41 +30,6 @@ HRESULT RetryWhileShared(Call call) {
   }
   return result;
 }
-
-class ComScope {
- public:
-  ComScope() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-  ~ComScope() {
-    // S_FALSE (already initialised) is balanced by an uninitialise as well.
-    if (SUCCEEDED(result_)) CoUninitialize();
-  }
-  ComScope(const ComScope&) = delete;
-  ComScope& operator=(const ComScope&) = delete;
-
- private:
-  HRESULT result_;
-};
-
-// Releases a COM interface when it goes out of scope.
-template <typename Interface>
-class ComPtr {
- public:
-  ComPtr() = default;
-  explicit ComPtr(Interface* pointer) : pointer_(pointer) {}
-  ~ComPtr() {
-    if (pointer_ != nullptr) pointer_->Release();
-  }
-  ComPtr(const ComPtr&) = delete;
-  ComPtr& operator=(const ComPtr&) = delete;
-
-  Interface* get() const { return pointer_; }
-  Interface* operator->() const { return pointer_; }
-  Interface** out() { return &pointer_; }
-  IUnknown** outUnknown() { return reinterpret_cast<IUnknown**>(&pointer_); }
-
- private:
-  Interface* pointer_ = nullptr;
-};
 
 HResult ToHResult(HRESULT result) {
   return static_cast<HResult>(result);
@@ -224,8 +191,7 @@ class Win32ScheduledTask final : public ScheduledTask {
 
   HResult Save() override {
     ComPtr<IPersistFile> file;
-    const HRESULT asked =
-        task_->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.out()));
+    const HRESULT asked = task_->QueryInterface(IID_IPersistFile, file.outVoid());
     if (FAILED(asked)) return ToHResult(asked);
     if (file.get() == nullptr) return hresult::kNoInterface;
     return ToHResult(RetryWhileShared([&file] { return file->Save(nullptr, TRUE); }));
