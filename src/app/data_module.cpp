@@ -1,13 +1,12 @@
 #include "app/data_module.h"
 
-#include "app/platform_class.h"
 #include "app/product.h"
 
 namespace halvex::app {
 
 TDM::TDM(platform::SystemInfo& system, ui::WindowSystem& windows, bool checkUpdate,
          const std::function<void()>& checkForUpdate)
-    : platformClass_(PlatformClassOf(system.Version().platformId)) {
+    : platformClass_(platform::PlatformClassOf(system.Version().platformId)) {
   MainPopupMenu.imageList = &PopupImageList;
   MainPopupMenu.items = {
       {.name = "OpenMenu", .caption = kProductName, .imageIndex = 0, .isDefault = true},

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "platform/platform_class.h"
 #include "platform/system_info.h"
 #include "ui/image_list.h"
 #include "ui/picture.h"
@@ -19,7 +20,7 @@ class TDM {
   TDM(platform::SystemInfo& system, ui::WindowSystem& windows, bool checkUpdate,
       const std::function<void()>& checkForUpdate);
 
-  std::uint8_t platformClass() const { return platformClass_; }
+  platform::PlatformClass platformClass() const { return platformClass_; }
 
   // Shows picture `image` of `list` in the control with `text` centred over it in a 9-point
   // font: the picture buttons whose caption the program writes.
@@ -54,7 +55,7 @@ class TDM {
   int animationFrame = 4;
 
  private:
-  std::uint8_t platformClass_;
+  platform::PlatformClass platformClass_;
 };
 
 }  // namespace halvex::app

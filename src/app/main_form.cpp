@@ -5,7 +5,6 @@
 #include "app/about_form.h"
 #include "app/browser.h"
 #include "app/link_style.h"
-#include "app/platform_class.h"
 #include "app/product.h"
 #include "model/text_format.h"
 
@@ -105,9 +104,9 @@ void THalvexMainForm::OpenTool(ToolKind kind) {
   if (services_.busy.busy() || tools_.AnyHoldsToolLinks()) return;
   if (kind == ToolKind::RestorePoint) {
     switch (services_.dm.platformClass()) {
-      case platform_class::kNt:
+      case platform::PlatformClass::NtFamily:
         break;
-      case platform_class::kWindows95:
+      case platform::PlatformClass::Windows95Family:
         (void)services_.desktop.messages.Show("System Restore Point for Windows 2000 and XP!",
                                               kProductName, platform::MessageButtons::Ok,
                                               platform::MessageIcon::Warning);

@@ -4,9 +4,10 @@
 
 namespace halvex::backup {
 
-std::string_view RegExportHeader(std::uint8_t platformClass) {
-  if (platformClass >= 4) return platform::kVersion5Header;
-  if (platformClass >= 2) return platform::kRegedit4Header;
+std::string_view RegExportHeader(platform::PlatformClass platformClass) {
+  const auto number = static_cast<std::uint8_t>(platformClass);
+  if (number >= 4) return platform::kVersion5Header;
+  if (number >= 2) return platform::kRegedit4Header;
   return {};
 }
 

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "platform/platform_class.h"
+
 namespace halvex::backup {
 
 enum class RegExportEncoding {
@@ -18,7 +20,7 @@ enum class RegExportEncoding {
 // "REGEDIT4" for the Windows 95 family (platform class 2 or 3), "Windows Registry Editor
 // Version 5.00" for the NT family (4 and above), and the empty line for an undetermined
 // platform or Win32s (0 or 1).
-std::string_view RegExportHeader(std::uint8_t platformClass);
+std::string_view RegExportHeader(platform::PlatformClass platformClass);
 
 RegExportEncoding EncodingOfHeader(std::string_view header);
 

@@ -4,7 +4,7 @@
 
 namespace halvex::backup {
 
-RegExportLines StartRegExport(std::uint8_t platformClass) {
+RegExportLines StartRegExport(platform::PlatformClass platformClass) {
   RegExportLines file;
   const std::string_view header = RegExportHeader(platformClass);
   file.encoding = EncodingOfHeader(header);

@@ -20,7 +20,7 @@ struct RegExportLines {
 };
 
 // The line list with the header of the platform class (RegExportHeader) and its encoding.
-RegExportLines StartRegExport(std::uint8_t platformClass);
+RegExportLines StartRegExport(platform::PlatformClass platformClass);
 
 // Every line ends with CR LF, the last one too, and no blank line follows the header. A UTF-16
 // file starts with its byte order mark and has every line converted through the code page.

@@ -59,7 +59,8 @@ std::vector<RepairTarget> MarkedRegistryTargets(const model::ScanModel& model,
   return targets;
 }
 
-RepairBackupResult WriteRepairBackup(platform::Platform& platform, std::uint8_t platformClass,
+RepairBackupResult WriteRepairBackup(platform::Platform& platform,
+                                     platform::PlatformClass platformClass,
                                      std::span<const RepairTarget> targets) {
   const std::string folder = RepairBackupFolder(platform.files);
   RepairBackupResult result;
@@ -95,7 +96,8 @@ RepairBackupResult WriteRepairBackup(platform::Platform& platform, std::uint8_t 
   return result;
 }
 
-RepairBackupResult WriteRepairBackup(platform::Platform& platform, std::uint8_t platformClass,
+RepairBackupResult WriteRepairBackup(platform::Platform& platform,
+                                     platform::PlatformClass platformClass,
                                      const model::ScanModel& model,
                                      std::span<const int> resultRowSections) {
   const std::vector<RepairTarget> targets = MarkedRegistryTargets(model, resultRowSections);

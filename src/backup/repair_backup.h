@@ -11,6 +11,7 @@
 
 #include "model/scan_model.h"
 #include "platform/platform.h"
+#include "platform/platform_class.h"
 #include "scan/repair_target.h"
 
 namespace halvex::backup {
@@ -59,11 +60,13 @@ struct [[nodiscard]] RepairBackupResult {
 // Exports each target (a value, or a whole key tree with all its values and subkeys) with the
 // header of the platform class, and writes the file when it holds anything. The file is read
 // back before it counts as written.
-RepairBackupResult WriteRepairBackup(platform::Platform& platform, std::uint8_t platformClass,
+RepairBackupResult WriteRepairBackup(platform::Platform& platform,
+                                     platform::PlatformClass platformClass,
                                      std::span<const scan::RepairTarget> targets);
 
 // The repair backup of the marked problems of the listed sections (MarkedRegistryTargets).
-RepairBackupResult WriteRepairBackup(platform::Platform& platform, std::uint8_t platformClass,
+RepairBackupResult WriteRepairBackup(platform::Platform& platform,
+                                     platform::PlatformClass platformClass,
                                      const model::ScanModel& model,
                                      std::span<const int> resultRowSections);
 

@@ -14,7 +14,9 @@ namespace {
 class LiveMachine final : public Machine {
  public:
   platform::Platform& platform() override { return platform_; }
-  std::uint8_t platformClass() override { return platform::win32::SystemPlatformClass(); }
+  platform::PlatformClass platformClass() override {
+    return platform::win32::SystemPlatformClass();
+  }
   platform::ProcessRunner& processes() override { return processes_; }
   // The live registry and files change as the logic changes them.
   std::optional<std::string> SaveChanges() override { return std::nullopt; }

@@ -10,8 +10,9 @@ namespace {
 using platform::substitute::RegFileFormat;
 
 // The registry editor of the Windows 95 family writes REGEDIT4 files.
-RegFileFormat EditorFormat(std::uint8_t platformClass) {
-  return platformClass == 2 ? RegFileFormat::Regedit4 : RegFileFormat::Version5;
+RegFileFormat EditorFormat(platform::PlatformClass platformClass) {
+  return platformClass == platform::PlatformClass::Windows95Family ? RegFileFormat::Regedit4
+                                                                   : RegFileFormat::Version5;
 }
 
 class FolderMachine final : public Machine {
@@ -22,7 +23,7 @@ class FolderMachine final : public Machine {
         editor_(machine_->registry(), machine_->files(), machine_->registry().codePage(),
                 EditorFormat(machine_->facts().platformClass)) {}
   platform::Platform& platform() override { return platform_; }
-  std::uint8_t platformClass() override { return machine_->facts().platformClass; }
+  platform::PlatformClass platformClass() override { return machine_->facts().platformClass; }
   platform::ProcessRunner& processes() override { return editor_; }
   std::optional<std::string> SaveChanges() override {
     const auto error = platform::substitute::SaveMachineFolder(*machine_);

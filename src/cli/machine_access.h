@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "platform/platform.h"
+#include "platform/platform_class.h"
 #include "platform/process_runner.h"
 
 namespace halvex::cli {
@@ -16,7 +17,7 @@ class Machine {
   virtual ~Machine() = default;
   virtual platform::Platform& platform() = 0;
   // 2 for the Windows 95 family, 4 for the NT family: decides the repair backup's header.
-  virtual std::uint8_t platformClass() = 0;
+  virtual platform::PlatformClass platformClass() = 0;
   // Where the system's registry editor runs: the real one, or the machine folder's.
   virtual platform::ProcessRunner& processes() = 0;
   // Makes the changes last: a machine folder writes its registry and drives back into DIR;

@@ -45,7 +45,7 @@ class RepairConversation {
 
 struct RepairServices {
   platform::Platform& platform;
-  std::uint8_t platformClass;  // decides the backup file's header
+  platform::PlatformClass platformClass;  // decides the backup file's header
   model::ScanModel& model;
   model::TMyRegistryInfo& settings;
 };

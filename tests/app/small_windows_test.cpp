@@ -62,8 +62,11 @@ TEST(TDM, DrawImageWithTextPutsTheCaptionOverThePicture) {
 TEST(TDM, SetsThePlatformClassFromThePlatformIdentifier) {
   const struct {
     std::uint32_t id;
-    std::uint8_t expected;
-  } cases[] = {{0, 1}, {1, 2}, {2, 4}, {3, 0}};
+    platform::PlatformClass expected;
+  } cases[] = {{0, platform::PlatformClass::Win32s},
+               {1, platform::PlatformClass::Windows95Family},
+               {2, platform::PlatformClass::NtFamily},
+               {3, platform::PlatformClass::Undetermined}};
   for (const auto& c : cases) {
     platform::substitute::FixedSystemInfo system;
     system.version.platformId = c.id;

@@ -265,7 +265,7 @@ TEST_F(StartProgramTest, WithTheUpdateCheckOffTheSplashStaysThreeSecondsBeforeTh
   EXPECT_EQ(pump.sleptMilliseconds(), 3000u);
   EXPECT_EQ(windows.shown(), (std::vector<std::string>{"StartForm", "HalvexMainForm"}));
   EXPECT_EQ(windows.repainted(), (std::vector<std::string>{"StartForm"}));
-  EXPECT_EQ(program->dm->platformClass(), 4);
+  EXPECT_EQ(program->dm->platformClass(), platform::PlatformClass::NtFamily);
   EXPECT_TRUE(program->mainForm->visible());
   EXPECT_EQ(windows.mainForm(), "HalvexMainForm");
 }

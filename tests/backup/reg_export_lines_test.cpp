@@ -21,14 +21,15 @@ TEST(RegExportHeader, FollowsThePlatformClass) {
                         {4, "Windows Registry Editor Version 5.00"},
                         {5, "Windows Registry Editor Version 5.00"}};
   for (const Case& c : cases) {
-    EXPECT_EQ(backup::RegExportHeader(static_cast<std::uint8_t>(c.platformClass)), c.header)
+    EXPECT_EQ(backup::RegExportHeader(static_cast<platform::PlatformClass>(c.platformClass)),
+              c.header)
         << "platform class " << c.platformClass;
   }
 }
 
 TEST(RegExportFileBytes, Regedit4FilesAre8BitWithCrLf) {
   platform::substitute::SubstituteLocale locale;
-  backup::RegExportLines file = backup::StartRegExport(2);
+  backup::RegExportLines file = backup::StartRegExport(platform::PlatformClass::Windows95Family);
   ASSERT_EQ(file.encoding, backup::RegExportEncoding::EightBit);
   EXPECT_FALSE(file.HasEntries());
   file.lines.push_back("[HKEY_CURRENT_USER\\M\xFCller]");
@@ -40,7 +41,7 @@ TEST(RegExportFileBytes, Regedit4FilesAre8BitWithCrLf) {
 
 TEST(RegExportFileBytes, Version5FilesAreUtf16WithAByteOrderMark) {
   platform::substitute::SubstituteLocale locale;
-  backup::RegExportLines file = backup::StartRegExport(4);
+  backup::RegExportLines file = backup::StartRegExport(platform::PlatformClass::NtFamily);
   ASSERT_EQ(file.encoding, backup::RegExportEncoding::Utf16);
   file.lines.push_back("[\xFC\x80]");
   const std::string bytes = backup::RegExportFileBytes(file, locale);
@@ -54,7 +55,7 @@ TEST(RegExportFileBytes, Version5FilesAreUtf16WithAByteOrderMark) {
 
 TEST(RegExportFileBytes, AnUndeterminedPlatformWritesAnEmptyHeaderLine) {
   platform::substitute::SubstituteLocale locale;
-  backup::RegExportLines file = backup::StartRegExport(0);
+  backup::RegExportLines file = backup::StartRegExport(platform::PlatformClass::Undetermined);
   EXPECT_EQ(backup::RegExportFileBytes(file, locale), "\r\n");
 }
 

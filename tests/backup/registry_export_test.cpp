@@ -31,7 +31,7 @@ class RegistryExport : public ::testing::Test {
   std::vector<std::string> Lines() const { return {file.lines.begin() + 1, file.lines.end()}; }
 
   ScratchMachine machine;
-  backup::RegExportLines file = backup::StartRegExport(4);
+  backup::RegExportLines file = backup::StartRegExport(platform::PlatformClass::NtFamily);
 };
 
 TEST_F(RegistryExport, WritesTheKeyLineAndTheValueLine) {

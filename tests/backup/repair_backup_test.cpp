@@ -16,7 +16,7 @@ using scan::RepairTarget;
 
 constexpr const char* kSharedDlls =
     "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDlls";
-constexpr std::uint8_t kNt = 4;
+constexpr platform::PlatformClass kNt = platform::PlatformClass::NtFamily;
 
 using Problem = model::registry_content::TContent;
 
@@ -52,7 +52,8 @@ class RepairBackup : public ::testing::Test {
  protected:
   void SetUp() override { machine.AddFolder("C:\\Program Files\\Halvex"); }
 
-  backup::RepairBackupResult Write(std::vector<int> rows, std::uint8_t platformClass = kNt) {
+  backup::RepairBackupResult Write(std::vector<int> rows,
+                                   platform::PlatformClass platformClass = kNt) {
     return backup::WriteRepairBackup(machine.platform(), platformClass, model, rows);
   }
   std::string Folder() { return machine.files().ProgramFolder() + "RepairBackup\\"; }
@@ -95,7 +96,7 @@ TEST_F(RepairBackup, IsWrittenWithoutTheSettingsKey) {
 TEST_F(RepairBackup, Regedit4FilesAre8Bit) {
   machine.SetString(kSharedDlls, "C:\\x.dll", "1");
   model.SectionContents[4].push_back(MarkedProblem(kSharedDlls, "C:\\x.dll"));
-  const backup::RepairBackupResult result = Write({0, 4}, 2);
+  const backup::RepairBackupResult result = Write({0, 4}, platform::PlatformClass::Windows95Family);
   EXPECT_EQ(machine.Read(result.path),
             "REGEDIT4\r\n"
             "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDlls]\r\n"

@@ -19,7 +19,7 @@
 namespace halvex::testing {
 namespace {
 
-constexpr std::uint8_t kNt = 4;
+constexpr platform::PlatformClass kNt = platform::PlatformClass::NtFamily;
 
 // Says yes to nothing: a repair that cannot be backed up does not run.
 class SilentConversation final : public scan::RepairConversation {
@@ -133,8 +133,8 @@ TEST_F(RoundTrip, Regedit4BackupsRestoreToo) {
                        value.name.empty() ? "default" : value.name,
                        {}});
   }
-  const backup::RepairBackupResult backup =
-      backup::WriteRepairBackup(machine.platform(), /*Windows 95 family*/ 2, targets);
+  const backup::RepairBackupResult backup = backup::WriteRepairBackup(
+      machine.platform(), platform::PlatformClass::Windows95Family, targets);
   ASSERT_EQ(backup.status, backup::RepairBackupStatus::Written);
   ASSERT_TRUE(machine.Read(backup.path).starts_with("REGEDIT4\r\n"));
   for (const scan::RepairTarget& target : targets) {

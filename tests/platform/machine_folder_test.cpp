@@ -57,7 +57,7 @@ std::unique_ptr<SubstituteMachine> Load(const fs::path& folder, const fs::path& 
 TEST(MachineFolderTest, TheMachineAnswersWhatItsFolderSays) {
   const std::unique_ptr<SubstituteMachine> machine = Load(kWindows98);
   ASSERT_NE(machine, nullptr);
-  EXPECT_EQ(machine->facts().platformClass, 2);
+  EXPECT_EQ(machine->facts().platformClass, PlatformClass::Windows95Family);
   EXPECT_EQ(machine->facts().majorVersion, 4u);
   EXPECT_EQ(machine->facts().minorVersion, 10u);
 
@@ -135,7 +135,7 @@ TEST(MachineFolderTest, AFolderWithARegistryAloneHasTheDefaults) {
   WriteHostFile(folder.path() / "registry.reg", "REGEDIT4\r\n");
   const std::unique_ptr<SubstituteMachine> machine = Load(folder.path());
   ASSERT_NE(machine, nullptr);
-  EXPECT_EQ(machine->facts().platformClass, 4);
+  EXPECT_EQ(machine->facts().platformClass, PlatformClass::NtFamily);
   EXPECT_EQ(machine->facts().majorVersion, 6u);
   EXPECT_EQ(machine->facts().minorVersion, 1u);
   HostFileSystem& files = machine->files();

@@ -37,7 +37,7 @@ TEST(IniLinesTest, CommentsBeginAtASemicolonAfterABlank) {
 
 TEST(MachineIniTest, AnEmptyFileHasEveryDefault) {
   const MachineSettings settings = Settings("");
-  EXPECT_EQ(settings.platformClass, 4);
+  EXPECT_EQ(settings.platformClass, PlatformClass::NtFamily);
   EXPECT_EQ(settings.majorVersion, 6u);
   EXPECT_EQ(settings.minorVersion, 1u);
   EXPECT_EQ(settings.codePage, 1252u);
@@ -54,7 +54,7 @@ TEST(MachineIniTest, KeysAndSectionsIgnoreCase) {
   const MachineSettings settings = Settings(
       "[MACHINE]\nPlatform=NT\nVERSION=5.1\nUtcOffset=-300\nNow=2004-08-25 17:00:01\n"
       "[Drives]\nc=FIXED\nz=Remote,Total=1000\n");
-  EXPECT_EQ(settings.platformClass, 4);
+  EXPECT_EQ(settings.platformClass, PlatformClass::NtFamily);
   EXPECT_EQ(settings.majorVersion, 5u);
   EXPECT_EQ(settings.minorVersion, 1u);
   EXPECT_EQ(settings.utcOffsetMinutes, -300);

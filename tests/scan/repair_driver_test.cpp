@@ -22,7 +22,7 @@ constexpr const char* kSharedDlls =
 constexpr const char* kAppPaths =
     "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths";
 constexpr const char* kEmptyKeys = "HKEY_USERS\\S-1-5-21\\Software\\Empty";
-constexpr std::uint8_t kNt = 4;
+constexpr platform::PlatformClass kNt = platform::PlatformClass::NtFamily;
 
 // Records what the user saw, in order, and answers questions as told.
 class RecordingConversation final : public scan::RepairConversation {

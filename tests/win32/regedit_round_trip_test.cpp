@@ -26,7 +26,7 @@ namespace halvex::testing {
 namespace {
 
 constexpr const char* kProgramFolder = "C:\\halvex-test\\roundtrip\\";
-constexpr std::uint8_t kNt = 4;
+constexpr platform::PlatformClass kNt = platform::PlatformClass::NtFamily;
 
 // The Win32 files with the program folder in the prefix: the test program itself lies on no
 // drive under Wine, and the registry editor could not read a backup beside it.
@@ -235,7 +235,7 @@ TEST_F(RegeditRoundTrip, Regedit4BackupsRestoreToo) {
                        {}});
   }
   const backup::RepairBackupResult backup =
-      backup::WriteRepairBackup(platform, /*Windows 95 family*/ 2, targets);
+      backup::WriteRepairBackup(platform, platform::PlatformClass::Windows95Family, targets);
   ASSERT_EQ(backup.status, backup::RepairBackupStatus::Written);
   ASSERT_TRUE(files.ReadFile(backup.path).value_or("").starts_with("REGEDIT4\r\n"));
   for (const scan::RepairTarget& target : targets) {

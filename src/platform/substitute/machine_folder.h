@@ -25,7 +25,7 @@ namespace halvex::platform::substitute {
 
 // What the system reports about itself (GetVersionExA).
 struct MachineFacts {
-  std::uint8_t platformClass = 4;  // 2 Windows 95 family, 4 NT family
+  PlatformClass platformClass = PlatformClass::NtFamily;
   unsigned majorVersion = 6;
   unsigned minorVersion = 1;
 };

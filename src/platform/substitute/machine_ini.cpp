@@ -24,9 +24,9 @@ std::optional<Number> ParseNumber(std::string_view text) {
 
 Problem ParsePlatform(std::string_view value, MachineSettings& settings) {
   if (IniNameEquals(value, "nt")) {
-    settings.platformClass = 4;
+    settings.platformClass = PlatformClass::NtFamily;
   } else if (IniNameEquals(value, "9x")) {
-    settings.platformClass = 2;
+    settings.platformClass = PlatformClass::Windows95Family;
   } else {
     return "platform is nt or 9x, not '" + std::string(value) + "'";
   }

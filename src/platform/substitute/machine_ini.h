@@ -9,6 +9,7 @@
 
 #include "platform/clock.h"
 #include "platform/file_system.h"
+#include "platform/platform_class.h"
 #include "platform/substitute/fixed_clock.h"
 #include "platform/substitute/host_file_system.h"
 #include "platform/substitute/ini_lines.h"
@@ -23,7 +24,7 @@ struct DriveSettings {
 };
 
 struct MachineSettings {
-  std::uint8_t platformClass = 4;  // 4 NT family ("nt"), 2 Windows 95 family ("9x")
+  PlatformClass platformClass = PlatformClass::NtFamily;  // "nt", or "9x": Windows95Family
   unsigned majorVersion = 6;
   unsigned minorVersion = 1;
   SystemFolders folders;

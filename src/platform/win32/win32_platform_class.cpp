@@ -4,23 +4,14 @@
 
 namespace halvex::platform::win32 {
 
-std::uint8_t SystemPlatformClass() {
+PlatformClass SystemPlatformClass() {
   OSVERSIONINFOA info{};
   info.dwOSVersionInfoSize = sizeof info;
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-  if (!GetVersionExA(&info)) return 0;
+  if (!GetVersionExA(&info)) return PlatformClass::Undetermined;
 #pragma GCC diagnostic pop
-  switch (info.dwPlatformId) {
-    case VER_PLATFORM_WIN32s:
-      return 1;
-    case VER_PLATFORM_WIN32_WINDOWS:
-      return 2;
-    case VER_PLATFORM_WIN32_NT:
-      return 4;
-    default:
-      return 0;
-  }
+  return PlatformClassOf(info.dwPlatformId);
 }
 
 }  // namespace halvex::platform::win32
