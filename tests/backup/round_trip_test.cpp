@@ -1,131 +1,165 @@
-// The proof of the undo, on the substitute machine: scan, repair everything with the repair
-// backup, import the backup with the registry editor, and the full export of the registry is
-// what it was before the repair. The same again for repair targets of every kind.
-#include <gmock/gmock.h>
+// The proof of the undo, written once and run on every binding of the test binary: natively on
+// the substitute machine, under Wine on the real registry with the system's registry editor.
+// The fixture goes into the registry, the registry editor exports the whole registry, the scan
+// and the repair with its backup run, the editor imports the backup, and the next whole export
+// is what it was before the repair. The same again for repair targets of every kind.
 #include <gtest/gtest.h>
 
-#include "backup/registry_editor.h"
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
 #include "backup/registry_restore.h"
 #include "backup/repair_backup.h"
-#include "model/key_naming.h"
-#include "platform/substitute/reg_file_reader.h"
-#include "platform/substitute/substitute_registry_editor.h"
+#include "model/drive_checks.h"
+#include "model/scan_model.h"
+#include "model/settings.h"
 #include "scan/repair_driver.h"
 #include "scan/result_rows.h"
+#include "scan/scan_driver.h"
+#include "scan/scan_front_end.h"
+#include "tests/backup/round_trip_binding.h"
 #include "tests/backup/round_trip_fixture.h"
 #include "tests/platform/registry_dump.h"
-#include "tests/scan/scan_test_run.h"
 
 namespace halvex::testing {
 namespace {
 
 constexpr platform::PlatformClass kNt = platform::PlatformClass::NtFamily;
 
+class SilentScan final : public scan::ScanFrontEnd {
+ public:
+  void ShowProgress(std::string_view) override {}
+  void ShowSectionCount(int, std::size_t) override {}
+  void ProcessMessages() override {}
+  void SectionStarted(int) override {}
+  void SectionSkipped(int) override {}
+  void SectionFinished(int, std::size_t) override {}
+  void SectionFailed(int section, std::string_view message) override {
+    ADD_FAILURE() << "section " << section << " failed: " << message;
+  }
+};
+
 // Says yes to nothing: a repair that cannot be backed up does not run.
-class SilentConversation final : public scan::RepairConversation {
+class SilentConversation final : public scan::RepairConversation, scan::RepairFrontEnd {
  public:
   void OfferFirstFullBackup() override {}
   void Inform(std::string_view) override {}
   bool AskYesNo(std::string_view) override { return false; }
   void RepairStarted() override {}
   void RepairEnded() override {}
-  scan::RepairFrontEnd& frontEnd() override { return repairFrontEnd; }
-  RecordingRepairFrontEnd repairFrontEnd;
+  scan::RepairFrontEnd& frontEnd() override { return *this; }
+  void ShowRepairProgress(std::string_view) override {}
+  void ShowRepairCount(std::size_t) override {}
+  void ProcessMessages() override {}
 };
 
-class RoundTrip : public ::testing::Test {
- protected:
-  void SetUp() override {
-    machine.AddFolder("C:\\Program Files\\Halvex");
-    std::string failure;
-    // Entries that stay as they are, around the ones the repair deletes.
-    ASSERT_TRUE(WriteFixture(
-        machine.registry,
-        {{kRoundTripSharedDlls,
-          "C:\\WINDOWS\\system32\\kept.dll",
-          platform::reg_type::kDword,
-          {1, 0, 0, 0}},
-         {"HKEY_CLASSES_ROOT\\.txt", "", platform::reg_type::kString, {'t', 'x', 't', 0}}},
-        failure))
-        << failure;
-    machine.AddFile("C:\\WINDOWS\\system32\\kept.dll");
-    ASSERT_TRUE(WriteFixture(machine.registry, SharedDllsProblems(), failure)) << failure;
-    ASSERT_TRUE(WriteFixture(machine.registry, ScratchValues(), failure)) << failure;
-    ASSERT_TRUE(MakeKeys(machine.registry, ScratchEmptyKeys(), failure)) << failure;
+bool KeyExists(platform::Registry& registry, platform::RootKey root, std::string_view path) {
+  platform::KeyHandle key;
+  if (registry.OpenKey(platform::RootHandle(root), path, platform::KeyAccess::Read, key) !=
+      platform::RegStatus::Ok) {
+    return false;
   }
+  registry.CloseKey(key);
+  return true;
+}
 
-  // The whole registry as the registry editor exports it, in an order-free form: the in-memory
-  // registry lists values in the order they were made, and a restored value comes last.
-  std::string FullExport() {
-    const std::string file = "C:\\export.reg";
-    EXPECT_TRUE(editor.RunHidden(backup::RegistryExportCommand(file), {}).succeeded())
-        << editor.lastError();
-    const auto parsed =
-        platform::substitute::ParseRegFile(machine.Read(file), machine.registry.codePage());
-    if (!parsed.ok()) return "<export does not read back: " + parsed.error().message + ">";
-    platform::substitute::MemoryRegistry exported;
-    if (!platform::substitute::ApplyRegFile(exported, parsed.operations()).ok()) return "<apply>";
+// The first line at which two exports differ, to show instead of megabytes.
+std::string FirstDifference(const std::string& a, const std::string& b) {
+  std::size_t at = 0;
+  while (at < a.size() && at < b.size() && a[at] == b[at]) ++at;
+  const std::size_t from = at > 200 ? at - 200 : 0;
+  auto readable = [&](const std::string& s) {
     std::string text;
-    for (platform::RootKey root : platform::kNamedRoots) {
-      text += model::RootKeyName(root) + "\n" + DumpRegistry(exported, root, "");
+    for (std::size_t i = from; i < s.size() && i < at + 200; ++i) {
+      if (s[i] != '\0') text += s[i];
     }
     return text;
+  };
+  return "at byte " + std::to_string(at) + ":\n--- before\n" + readable(a) + "\n--- after\n" +
+         readable(b);
+}
+
+class RoundTrip : public ::testing::TestWithParam<RoundTripBinding> {
+ protected:
+  void SetUp() override {
+    machine = GetParam().make();
+    std::string failure;
+    ASSERT_TRUE(machine->Prepare(failure)) << failure;
+    ASSERT_TRUE(WriteFixture(registry(), SharedDllsProblems(), failure)) << failure;
+    ASSERT_TRUE(WriteFixture(registry(), ScratchValues(), failure)) << failure;
+    ASSERT_TRUE(MakeKeys(registry(), ScratchEmptyKeys(), failure)) << failure;
   }
+
+  platform::Platform& platform() { return machine->platform(); }
+  platform::Registry& registry() { return machine->platform().registry; }
 
   void Restore(const std::string& backupFile) {
     const backup::RestoreResult restore =
-        backup::RestoreRegistryFile(machine.platform(), editor, backupFile, {});
-    ASSERT_TRUE(restore.ok()) << editor.lastError() << restore.missing;
+        backup::RestoreRegistryFile(platform(), machine->editor(), backupFile, {});
+    ASSERT_TRUE(restore.ok()) << backupFile << ": " << static_cast<int>(restore.status) << " "
+                              << restore.missing << " " << machine->editorError();
   }
 
-  ScratchMachine machine{{}, kScanDrives};
-  platform::substitute::SubstituteRegistryEditor editor{machine.registry, machine.files(),
-                                                        machine.registry.codePage()};
+  void ExpectTheExportBefore(const std::string& before) {
+    const std::string after = machine->FullExport();
+    EXPECT_TRUE(after == before) << FirstDifference(before, after);
+  }
+
+  std::unique_ptr<RoundTripMachine> machine;
 };
 
-TEST_F(RoundTrip, ScanRepairEverythingAndRestoreTheBackup) {
-  const std::string before = FullExport();
+TEST_P(RoundTrip, ScanRepairEverythingAndRestoreTheBackup) {
+  const std::string before = machine->FullExport();
 
-  ScanRun run(machine);
-  scan::ScanContext context = run.context();
-  (void)scan::ScanAllSections(context, scan::AllSections());
-  ASSERT_EQ(run.model.SectionContents[4].size(), SharedDllsProblems().size());
+  model::ScanModel model;
+  model.ExcludedDrives = model::BuildExcludedDriveList(platform().files, model.abortFlag);
+  model::TMyRegistryInfo settings;
+  settings.SelectAll = true;
+  SilentScan scanFrontEnd;
+  scan::ScanContext scanContext{platform(), model, settings, scanFrontEnd};
+  (void)scan::ScanAllSections(scanContext, machine->sections());
+  ASSERT_EQ(model.SectionContents[4].size(), SharedDllsProblems().size());
+
   SilentConversation conversation;
-  const std::vector<int> rows = scan::ResultRowSections(run.model);
+  const std::vector<int> rows = scan::ResultRowSections(model);
   const scan::RepairRun repair =
-      scan::RunRepair({machine.platform(), kNt, run.model, run.settings}, rows, conversation);
+      scan::RunRepair({platform(), kNt, model, settings}, rows, conversation);
   ASSERT_TRUE(repair.repaired);
   ASSERT_EQ(repair.backup.status, backup::RepairBackupStatus::Written);
-  for (const auto& record : run.model.RepairContents) {
+  for (const auto& record : model.RepairContents) {
     ASSERT_EQ(record.Status, "Repaired Successfully") << record.KeyPath;
   }
-  const std::string repaired = FullExport();
-  ASSERT_NE(repaired, before) << "the repair changed nothing";
+  ASSERT_NE(machine->FullExport(), before) << "the repair changed nothing";
 
   Restore(repair.backup.path);
-  EXPECT_EQ(FullExport(), before);
+  ExpectTheExportBefore(before);
+  (void)platform().files.DeleteFile(repair.backup.path);
 }
 
-TEST_F(RoundTrip, RestoresTargetsOfEveryKind) {
-  const std::string before = FullExport();
+TEST_P(RoundTrip, RestoresTargetsOfEveryKind) {
+  const std::string before = machine->FullExport();
   const std::vector<scan::RepairTarget> targets = ScratchTargets();
-  const backup::RepairBackupResult backup =
-      backup::WriteRepairBackup(machine.platform(), kNt, targets);
+  const backup::RepairBackupResult backup = backup::WriteRepairBackup(platform(), kNt, targets);
   ASSERT_EQ(backup.status, backup::RepairBackupStatus::Written);
   for (const scan::RepairTarget& target : targets) {
-    ASSERT_NE(scan::PerformRepair(machine.platform(), target), scan::RepairOutcome::Failed)
+    ASSERT_NE(scan::PerformRepair(platform(), target), scan::RepairOutcome::Failed)
         << target.keyPath << " " << target.valueName;
   }
-  ASSERT_EQ(DumpRegistry(machine.registry, platform::RootKey::CurrentUser,
-                         "Software\\HalvexTests\\RoundTrip"),
-            ".\nOther\nOther: 'Stays' = 1 'not repaired\\0'\n");
+  ASSERT_FALSE(KeyExists(registry(), platform::RootKey::CurrentUser,
+                         "Software\\HalvexTests\\RoundTrip\\App"));
+  ASSERT_EQ(
+      DumpRegistry(registry(), platform::RootKey::CurrentUser, "Software\\HalvexTests\\RoundTrip"),
+      ".\nOther\nOther: 'Stays' = 1 'not repaired\\0'\n");
 
   Restore(backup.path);
-  EXPECT_EQ(FullExport(), before);
+  ExpectTheExportBefore(before);
+  (void)platform().files.DeleteFile(backup.path);
 }
 
-TEST_F(RoundTrip, Regedit4BackupsRestoreToo) {
-  const std::string before = FullExport();
+TEST_P(RoundTrip, Regedit4BackupsRestoreToo) {
+  const std::string before = machine->FullExport();
   std::vector<scan::RepairTarget> targets = ScratchTargets();
   for (const FixtureValue& value : SharedDllsProblems()) {
     targets.push_back({scan::RepairTarget::Kind::Value,
@@ -133,16 +167,19 @@ TEST_F(RoundTrip, Regedit4BackupsRestoreToo) {
                        value.name.empty() ? "default" : value.name,
                        {}});
   }
-  const backup::RepairBackupResult backup = backup::WriteRepairBackup(
-      machine.platform(), platform::PlatformClass::Windows95Family, targets);
+  const backup::RepairBackupResult backup =
+      backup::WriteRepairBackup(platform(), platform::PlatformClass::Windows95Family, targets);
   ASSERT_EQ(backup.status, backup::RepairBackupStatus::Written);
-  ASSERT_TRUE(machine.Read(backup.path).starts_with("REGEDIT4\r\n"));
+  ASSERT_TRUE(platform().files.ReadFile(backup.path).value_or("").starts_with("REGEDIT4\r\n"));
   for (const scan::RepairTarget& target : targets) {
-    ASSERT_NE(scan::PerformRepair(machine.platform(), target), scan::RepairOutcome::Failed);
+    ASSERT_NE(scan::PerformRepair(platform(), target), scan::RepairOutcome::Failed);
   }
   Restore(backup.path);
-  EXPECT_EQ(FullExport(), before);
+  ExpectTheExportBefore(before);
+  (void)platform().files.DeleteFile(backup.path);
 }
+
+HALVEX_RUN_ON_BINDINGS(RoundTrip, RoundTripBindings);
 
 }  // namespace
 }  // namespace halvex::testing
