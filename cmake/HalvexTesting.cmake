@@ -119,5 +119,9 @@ function(halvex_cli_test name)
     list(APPEND defines "-D${define}")
   endforeach()
   add_test(NAME cli.${name} COMMAND ${CMAKE_COMMAND} ${defines} -P ${cli}/${ARG_SCRIPT})
-  set_property(GLOBAL APPEND PROPERTY HALVEX_CLI_TESTS cli.${name})
+  if(WIN32)
+    # Under Wine they share the prefix's C:\halvex-test and the live registry.
+    set_tests_properties(cli.${name} PROPERTIES LABELS wine
+                         RESOURCE_LOCK "halvex_test_folder;live_registry")
+  endif()
 endfunction()
