@@ -81,7 +81,7 @@ std::variant<CommandLine, UsageError> ParseVerbWords(const Verb& verb,
   return line;
 }
 
-// Appends `text`'s lines, each after `indent`; the first line after `first` when given.
+// Appends the lines of `text`, each after `indent`.
 void AppendLines(std::string& out, std::string_view text, std::string_view indent) {
   while (!text.empty()) {
     const std::size_t end = text.find('\n');
