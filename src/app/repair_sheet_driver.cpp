@@ -4,7 +4,7 @@
 
 #include "app/first_full_backup_dialog.h"
 #include "app/product.h"
-#include "scan/finish_list.h"
+#include "repair/finish_list.h"
 
 namespace halvex::app {
 namespace {

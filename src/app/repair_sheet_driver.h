@@ -14,7 +14,7 @@
 #include "app/scan_sheet.h"
 #include "model/scan_model.h"
 #include "model/settings.h"
-#include "scan/repair_driver.h"
+#include "repair/repair_driver.h"
 #include "ui/busy_state.h"
 #include "ui/list_view.h"
 

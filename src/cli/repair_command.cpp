@@ -7,7 +7,7 @@
 #include "cli/machine_access.h"
 #include "cli/repair_report.h"
 #include "model/drive_checks.h"
-#include "scan/repair_driver.h"
+#include "repair/repair_driver.h"
 #include "scan/result_rows.h"
 
 namespace halvex::cli {

@@ -10,7 +10,7 @@
 #include "model/key_naming.h"
 #include "platform/substitute/reg_file_reader.h"
 #include "platform/substitute/substitute_registry_editor.h"
-#include "scan/repair_driver.h"
+#include "repair/repair_driver.h"
 #include "scan/result_rows.h"
 #include "tests/backup/round_trip_fixture.h"
 #include "tests/platform/registry_dump.h"

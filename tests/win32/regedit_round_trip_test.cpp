@@ -16,7 +16,7 @@
 #include "platform/win32/win32_process_runner.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell_links.h"
-#include "scan/repair_driver.h"
+#include "repair/repair_driver.h"
 #include "scan/result_rows.h"
 #include "scan/scan_driver.h"
 #include "scan/scan_front_end.h"

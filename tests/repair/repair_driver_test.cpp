@@ -1,6 +1,6 @@
 // The repair driver: the first full backup offer, the backup message and the question when the
 // backup fails, "NotAutoBackup", Cancel, errors that stay inside their section, and Finish.
-#include "scan/repair_driver.h"
+#include "repair/repair_driver.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -8,7 +8,7 @@
 #include <stdexcept>
 
 #include "model/registry_object.h"
-#include "scan/finish_list.h"
+#include "repair/finish_list.h"
 #include "scan/result_rows.h"
 #include "tests/scan/scan_test_run.h"
 
