@@ -53,7 +53,7 @@ std::vector<RepairTarget> MarkedRegistryTargets(const model::ScanModel& model,
     for (const auto& problem : model.SectionContents[static_cast<std::size_t>(section)]) {
       if (!problem.Marked) continue;
       RepairTarget target = row->routines.TargetOf(problem);
-      if (target.kind != RepairTarget::Kind::File) targets.push_back(std::move(target));
+      if (scan::ChangesRegistry(target)) targets.push_back(std::move(target));
     }
   }
   return targets;
@@ -70,7 +70,7 @@ RepairBackupResult WriteRepairBackup(platform::Platform& platform,
   RegExportLines file = StartRegExport(platformClass);
   const RegistrySource source{platform.registry, platform.locale};
   for (const RepairTarget& target : targets) {
-    if (target.kind == RepairTarget::Kind::File) continue;
+    if (!scan::ChangesRegistry(target)) continue;
     switch (Export(source, target, file)) {
       case ExportOutcome::Exported:
         ++result.savedTargets;

@@ -202,6 +202,15 @@ TEST_F(RepairBackup, SavesWholeKeysAndPassesOverFiles) {
             "[HKEY_CLASSES_ROOT\\CLSID\\{1}\\InprocServer32]\n@=\"C:\\\\gone.dll\"\n");
 }
 
+TEST_F(RepairBackup, RecordsWhoseRepairChangesNothingAreNotSaved) {
+  machine.SetDword(kSharedDlls, "C:\\x.dll", 1);
+  const RepairTarget targets[] = {{RepairTarget::Kind::NoChange, kSharedDlls, "C:\\x.dll", {}}};
+  const backup::RepairBackupResult result =
+      backup::WriteRepairBackup(machine.platform(), kNt, targets);
+  EXPECT_EQ(result.status, RepairBackupStatus::NothingToSave);
+  EXPECT_EQ(machine.Read(result.path), "<missing>");
+}
+
 TEST(RepairBackupFileName, IsTheTimeStamp) {
   EXPECT_EQ(backup::RepairBackupFileName({2024, 1, 31, 14, 25, 7, 0}), "_20240131_142507.reg");
   EXPECT_EQ(backup::RepairBackupFileName({2026, 12, 1, 0, 0, 0, 999}), "_20261201_000000.reg");
