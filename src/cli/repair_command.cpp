@@ -7,8 +7,8 @@
 #include "cli/machine_access.h"
 #include "cli/repair_report.h"
 #include "model/drive_checks.h"
+#include "model/result_rows.h"
 #include "repair/repair_driver.h"
-#include "scan/result_rows.h"
 
 namespace halvex::cli {
 namespace {
@@ -62,7 +62,7 @@ int RunRepairCommand(const RepairOptions& options) {
     }
   }
 
-  const std::vector<int> rows = scan::ResultRowSections(model);
+  const std::vector<int> rows = model::ResultRowSections(model);
   ConsoleConversation conversation;
   const scan::RepairRun run =
       scan::RunRepair({platform, machine.platformClass(), model, settings}, rows, conversation);

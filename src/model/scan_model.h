@@ -11,6 +11,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "model/abort_flag.h"
@@ -35,6 +36,12 @@ struct ScanCounters {
   void Reset() { *this = ScanCounters{}; }
 };
 
+// Where a problem record lives: its section 1 .. 17 and its index in that collection.
+struct ProblemPlace {
+  int section = 0;
+  std::size_t index = 0;
+};
+
 class ScanModel {
  public:
   std::array<TRegistryContents, kSectionCount + 1> SectionContents;
@@ -57,6 +64,11 @@ class ScanModel {
   // because the aggregate holds copies. False, changing nothing, for a section number outside
   // 0 .. 17 or an index past the section's end.
   [[nodiscard]] bool SetProblemMarked(int section, std::size_t index, bool mark);
+  // Where problem `index` of `section` lives: the record itself for 1 .. 17; for the aggregate
+  // (0) the section record with the copy's ProblemNo, the first in ascending section order.
+  // nullopt for a section number outside 0 .. 17, an index past its end, or a copy whose
+  // original is gone.
+  std::optional<ProblemPlace> OwnerOf(int section, std::size_t index) const;
 };
 
 // How every scanner adds a problem it has decided on: `problem` carries what the section fills

@@ -20,12 +20,15 @@ class ResultsViewTest : public ScanSheetTest {
     AddBrokenSharedDlls(3);
     ASSERT_TRUE(sheet.ScanNowBtn.Click());
   }
+  // Each result row as "caption | shown count | section number".
   std::vector<std::string> GridRows() {
     std::vector<std::string> rows;
+    const std::vector<int>& sections = results.resultRowSections();
+    EXPECT_EQ(sections.size(), static_cast<std::size_t>(results.RepairGrid.rowCount()));
     for (int row = 0; row < results.RepairGrid.rowCount(); ++row) {
       rows.push_back(results.RepairGrid.Row(row).caption + " | " +
                      results.RepairGrid.SubItem(row, 0) + " | " +
-                     results.RepairGrid.SubItem(row, 1));
+                     std::to_string(sections.at(static_cast<std::size_t>(row))));
     }
     return rows;
   }
