@@ -60,6 +60,11 @@ ResultsView::ResultsView(ScanSheet& sheet, TDM& dm, model::ScanModel& model,
   ProblemsListBox.onMouseDown = [this](ui::MouseButton button, ui::Point at) {
     ProblemsListBoxMouseDown(button, at);
   };
+  // The button belongs to the selected problem row: with none selected it must not offer to
+  // exclude a problem the user never picked.
+  ProblemsListBox.onSelect = [this] {
+    if (ProblemsListBox.selectedIndex() == ui::ListBox::kNone) ExcludeButton.SetVisible(false);
+  };
   page.AddChild(ProblemsListBox);
 
   ExcludeButton.SetVisible(false);
@@ -121,6 +126,7 @@ void ResultsView::RepairGridSelectItem() {
 
 void ResultsView::ShowSectionProblems(int section) {
   ProblemsListBox.SetRowCount(0);
+  ExcludeButton.SetVisible(false);
   shownSection_ = section;
   if (section == model::kAllProblemsSection) model_.RebuildAllProblems();
   const auto rows = static_cast<int>(ShownCollection().size());
@@ -178,8 +184,10 @@ void ResultsView::SelectAll(bool mark) {
 }
 
 void ResultsView::ExcludeProblem() {
-  if (!selectedSection() || ProblemsListBox.rowCount() == 0) return;
-  const auto index = static_cast<std::size_t>(ExcludeButton.tag());
+  // Only the selected problem row is ever excluded, whatever row the button was drawn on last.
+  const int selectedProblem = ProblemsListBox.selectedIndex();
+  if (!selectedSection() || selectedProblem == ui::ListBox::kNone) return;
+  const auto index = static_cast<std::size_t>(selectedProblem);
   const model::Exclusion exclusion = model::ExcludeProblem(files_, model_, shownSection_, index);
   if (exclusion.outcome == model::ExclusionOutcome::NotStored) {
     (void)messages_.Show("The entry could not be added to the ignore list.", "Hal Vex",

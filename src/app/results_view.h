@@ -36,7 +36,8 @@ class ResultsView {
   void ShowSectionProblems(int section);
   void ProblemsListBoxDrawItem(ui::Canvas& canvas, int row, const ui::Rect& rect, bool selected);
   void ProblemsListBoxMouseDown(ui::MouseButton button, ui::Point at);
-  // Adds the problem of the selected row to the ignore list and takes it out of the results.
+  // Adds the problem of the selected problem row to the ignore list and takes it out of the
+  // results; nothing without a selected problem row. ExcludeButton shows only while one is.
   void ExcludeProblem();
   // Select All on the "Repair" page: marks or unmarks every problem of the chosen row.
   void SelectAll(bool mark);
