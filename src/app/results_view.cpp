@@ -1,5 +1,6 @@
 #include "app/results_view.h"
 
+#include "app/product.h"
 #include "model/problem_exclusion.h"
 #include "model/result_rows.h"
 #include "model/scan_sections.h"
@@ -190,7 +191,7 @@ void ResultsView::ExcludeProblem() {
   const auto index = static_cast<std::size_t>(selectedProblem);
   const model::Exclusion exclusion = model::ExcludeProblem(files_, model_, shownSection_, index);
   if (exclusion.outcome == model::ExclusionOutcome::NotStored) {
-    (void)messages_.Show("The entry could not be added to the ignore list.", "Hal Vex",
+    (void)messages_.Show("The entry could not be added to the ignore list.", kProductName,
                          platform::MessageButtons::Ok, platform::MessageIcon::Warning);
   }
   if (exclusion.outcome != model::ExclusionOutcome::Excluded) return;

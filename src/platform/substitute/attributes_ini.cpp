@@ -2,6 +2,7 @@
 
 #include "platform/file_system.h"
 #include "platform/substitute/civil_time.h"
+#include "platform/text_lines.h"
 
 namespace halvex::platform::substitute {
 namespace {
@@ -18,12 +19,6 @@ const FlagName kFlags[] = {
     {"compressed", file_attribute::kCompressed},
 };
 
-std::string_view Trim(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
-
 // Takes one item of a line's value; an error message when it is no flag and no time.
 std::optional<std::string> TakeItem(std::string_view item, AttributeOverride& entry) {
   for (const FlagName& flag : kFlags) {
@@ -33,18 +28,18 @@ std::optional<std::string> TakeItem(std::string_view item, AttributeOverride& en
     }
   }
   const std::size_t equals = item.find('=');
-  const std::string_view name = Trim(item.substr(0, equals));
+  const std::string_view name = TrimBlanksAndTabs(item.substr(0, equals));
   const bool creation = IniNameEquals(name, "created");
   if (equals == std::string_view::npos || (!creation && !IniNameEquals(name, "written"))) {
     return "expected readonly, hidden, system, archive, normal, temporary, compressed, "
            "created=TIME or written=TIME, not '" +
            std::string(item) + "'";
   }
-  const std::optional<LocalTime> time = ParseTimeText(Trim(item.substr(equals + 1)));
+  const std::optional<LocalTime> time = ParseTimeText(TrimBlanksAndTabs(item.substr(equals + 1)));
   const std::optional<FileTime> fileTime = time ? FieldsToFileTime(*time) : std::nullopt;
   if (!fileTime) {
     return "a time is written yyyy-mm-dd hh:nn:ss (UTC), not '" +
-           std::string(Trim(item.substr(equals + 1))) + "'";
+           std::string(TrimBlanksAndTabs(item.substr(equals + 1))) + "'";
   }
   (creation ? entry.creation : entry.lastWrite) = fileTime;
   return std::nullopt;
@@ -63,7 +58,8 @@ AttributesIniResult ParseAttributesIni(std::string_view text) {
     entry.path = line.name;
     for (std::size_t start = 0;;) {
       const std::size_t comma = line.value.find(',', start);
-      const std::string_view item = Trim(std::string_view(line.value).substr(start, comma - start));
+      const std::string_view item =
+          TrimBlanksAndTabs(std::string_view(line.value).substr(start, comma - start));
       if (item.empty()) return LineError{line.number, "an empty item in '" + line.value + "'"};
       if (auto problem = TakeItem(item, entry)) return LineError{line.number, *problem};
       if (comma == std::string::npos) break;

@@ -43,6 +43,7 @@
 
 #include "platform/substitute/reg_file_format.h"
 #include "platform/substitute/reg_file_text.h"
+#include "platform/text_lines.h"
 
 namespace halvex::platform::substitute {
 namespace {
@@ -53,12 +54,6 @@ bool IsBlank(char c) {
 
 std::string_view SkipBlanks(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  return text;
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  text = SkipBlanks(text);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
   return text;
 }
 
@@ -273,7 +268,7 @@ class Parser {
   bool ValueData(std::string name, std::string_view rest) {
     rest = SkipBlanks(rest);
     if (!rest.starts_with('=')) return Fail("'=' expected after the value name");
-    const std::string_view data = TrimBlanks(rest.substr(1));
+    const std::string_view data = TrimBlanksAndTabs(rest.substr(1));
     if (data.empty()) return Fail("no data after '='");
     for (const DataKind& kind : kDataKinds) {
       if (data.starts_with(kind.prefix)) {
