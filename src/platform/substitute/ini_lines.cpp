@@ -33,15 +33,8 @@ IniLinesResult ReadIniLines(std::string_view text) {
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
   std::vector<IniLine> lines;
   std::size_t number = 0;
-  while (!text.empty()) {
+  for (const std::string_view raw : SplitLines(text)) {
     ++number;
-    std::size_t end = text.find_first_of("\r\n");
-    const std::string_view raw = text.substr(0, end);
-    if (end == std::string_view::npos) {
-      text = {};
-    } else {
-      text.remove_prefix(end + (text.substr(end, 2) == "\r\n" ? 2 : 1));
-    }
     if (raw.find('\0') != std::string_view::npos) return LineError{number, "holds a NUL byte"};
     const std::string_view line = TrimBlanksAndTabs(WithoutComment(raw));
     if (line.empty()) continue;
