@@ -45,6 +45,19 @@ int RunRestoreCommand(const RestoreOptions& options) {
   const backup::RestoreResult restore =
       backup::RestoreRegistryFile(machine.platform(), machine.processes(), file, {});
   if (copy) (void)files.DeleteFile(*copy);
+  for (std::string skipped : machine.SkippedLines()) {
+    if (skipped.starts_with(file)) skipped.replace(0, file.size(), options.file);
+    std::fprintf(stderr, "warning: skipped %s\n", skipped.c_str());
+  }
+  // What the editor changed stays, as it stays in the live registry, also when the check fails.
+  const bool editorRan = restore.status == backup::RestoreStatus::Restored ||
+                         restore.status == backup::RestoreStatus::EditorFailed ||
+                         restore.status == backup::RestoreStatus::NotInRegistry;
+  if (editorRan) {
+    if (const auto error = machine.SaveChanges()) {
+      return Fail("the restored registry could not be saved: " + *error, kExitFailure);
+    }
+  }
   switch (restore.status) {
     case backup::RestoreStatus::Restored:
       break;
@@ -63,9 +76,6 @@ int RunRestoreCommand(const RestoreOptions& options) {
       return Fail("the registry editor ended, but the registry does not hold " + restore.missing +
                       " of " + options.file,
                   kExitFailure);
-  }
-  if (const auto error = machine.SaveChanges()) {
-    return Fail("the restored registry could not be saved: " + *error, kExitFailure);
   }
   std::printf("Restored %s\n", options.file.c_str());
   return kExitSuccess;
