@@ -31,12 +31,6 @@
 //    comment, after that line's leading blanks. When that line does not go on with hex bytes
 //    the editor drops the value together with the line; when the file ends after the '\' it
 //    keeps what it read. Both are errors here.
-//
-// Read as the editor reads (RegFileReading::AsTheEditor), each line that is an error above is
-// left out and listed instead, with the lines the editor loses with it; empty names in a key
-// path are collapsed, unknown escapes give the bare character and a value continued at the end
-// of the file keeps what was read, as the editor does. The first line, a NUL character and half
-// a UTF-16 character stay errors: the editor imports nothing or stops there.
 //  - Data of hex(1), hex(2) and hex(7) is text and gets a terminating NUL when it has none,
 //    as the editor gives it. Whether the bytes are UTF-16 depends on the file's encoding, not
 //    on its header: Wine's regedit reads hex(2) of an 8-bit file with the version 5.00 header
@@ -45,6 +39,13 @@
 //    Odd-length UTF-16 text data, which the editor mangles, is an error.
 //  - The editor stops reading at a NUL character, so a file with one is an error, as is a
 //    UTF-16 file of an odd length.
+//
+// Read as the editor reads (RegFileReading::AsTheEditor), each line that is an error above is
+// left out and listed instead, with the lines the editor loses with it; empty names in a key
+// path are collapsed, unknown escapes give the bare character and a value continued at the end
+// of the file keeps what was read, as the editor does. The first line, a NUL character and half
+// a UTF-16 character stay errors: the editor imports nothing or stops there. (Odd-length
+// UTF-16 text data, which the editor mangles, is left out too.)
 #include "platform/substitute/reg_file_reader.h"
 
 #include <optional>
