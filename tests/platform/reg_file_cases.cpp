@@ -327,12 +327,20 @@ std::vector<EditorRegFileCase> MakeEditorCases() {
          "SUB: 'c' = 1 '3\\0'"}},
        {8},
        8},
-      {{"a string ending in a backslash takes the next line with it",
-        "REGEDIT4\n[HKEY_CURRENT_USER\\T]\n\"a\"=\"x\\\n\"b\"=\"2\"\n\"c\"=\"3\"\n",
+      {{"a string ending in a backslash takes the rest of the file with it",
+        "REGEDIT4\n[HKEY_CURRENT_USER\\T]\n\"a\"=\"x\\\n\"b\"=\"2\"\n[HKEY_CURRENT_USER\\T\\K]\n"
+        "\"c\"=\"3\"\n",
         kBytes,
-        {".", ".: 'c' = 1 '3\\0'"}},
-       {3, 4},
+        {"."}},
+       {3, 4, 5, 6},
        3},
+      {{"\\0 in a string takes the rest of the file with it",
+        "REGEDIT4\n[HKEY_CURRENT_USER\\T]\n\"a\"=\"1\"\n\"b\"=\"x\\0y\"\n\"c\"=\"3\"\n"
+        "[HKEY_CURRENT_USER\\T\\K]\n",
+        kBytes,
+        {".", ".: 'a' = 1 '1\\0'"}},
+       {4, 5, 6},
+       4},
   };
 }
 

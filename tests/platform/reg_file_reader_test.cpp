@@ -63,6 +63,18 @@ TEST(RegFileReader, ReadAsTheEditorReadsItSkipsAndListsWhatTheEditorSkips) {
   }
 }
 
+// Not in the table that also runs against the real editor: no test asks it to delete a root.
+TEST(RegFileReader, ReadAsTheEditorReadsItARootDeletionDeletesNothingAndDropsTheValuesAfterIt) {
+  const std::string file =
+      "REGEDIT4\n[HKEY_CURRENT_USER\\T]\n\"a\"=\"1\"\n[-HKEY_CURRENT_USER]\n\"b\"=\"2\"\n";
+  EXPECT_EQ(Load(file, RegFileReading::AsTheEditor),
+            testing::ExpectedState({".", ".: 'a' = 1 '1\\0'"}));
+  const RegFileParseResult parsed = ParseRegFile(file, cp, RegFileReading::AsTheEditor);
+  ASSERT_EQ(parsed.skipped().size(), 2u);
+  EXPECT_EQ(parsed.skipped()[0], (RegFileError{4, "a root key cannot be deleted"}));
+  EXPECT_EQ(parsed.skipped()[1].line, 5u);
+}
+
 TEST(RegFileReader, ReadAsTheEditorReadsItTheAcceptedFormsGiveTheSameRegistry) {
   for (const testing::RegFileCase& c : testing::AcceptedRegFileCases()) {
     const std::string file = testing::RegFileBytes(c);

@@ -10,15 +10,16 @@
 //  - [ROOT\path] creates the key; [-ROOT\path] deletes it with everything below it. The name
 //    runs to the last ']' of the line and the editor ignores whatever follows; a blank right
 //    after '[' makes the editor skip the line (an error here), so "[ -HKEY_...]" deletes
-//    nothing. Root names are the five long names in any case (no HKCU and the like: the editor
-//    rejects them, and the value lines up to the next key line are lost with the line). The
-//    editor collapses empty names in a path ("A\\B", "A\": a trailing backslash is dropped);
-//    here they are an error. Names keep their trailing blanks.
+//    nothing; "[-HKEY_CURRENT_USER]" deletes nothing either, and the value lines after it are
+//    dropped as after any deletion. Root names are the five long names in any case (no HKCU and the
+//    like: the editor rejects them, and the value lines up to the next key line are lost with the
+//    line). The editor collapses empty names in a path ("A\\B", "A\": a trailing backslash is
+//    dropped); here they are an error. Names keep their trailing blanks.
 //  - Value lines belong to the last key line. Before the first one, or after a [-...] line,
 //    the editor drops them; here they are an error.
-//  - "name" and "..." data know the escapes \\ \" \n \r. The editor drops a value with \0 or
-//    a '\' at the end of the line (and the line after it) and turns other escapes into the bare
-//    character ("\t" gives "t"); both are errors here.
+//  - "name" and "..." data know the escapes \\ \" \n \r. A \0, or a '\' at the end of the
+//    line, makes the editor drop the value and every line after it to the end of the file;
+//    other escapes become the bare character ("\t" gives "t"). All are errors here.
 //  - Blanks may surround '=' and follow the data; a ';' comment may follow the data. Any
 //    other text after the data makes the editor drop the value; here it is an error.
 //  - Data: "..." (REG_SZ), dword: with 1 to 8 hex digits, hex: (REG_BINARY) and hex(N): for
@@ -159,17 +160,15 @@ class Parser {
     return false;
   }
 
-  // Lists the line that began at `first` as skipped, the lines it went on to (a continued
-  // value) and the line the editor loses with it.
+  // Lists the line that began at `first` as skipped, and the lines that are not blank among
+  // those it went on to (a continued value) and those the editor loses with it.
   void Skip(std::size_t first) {
     skipped_.push_back({first + 1, error_->message});
     const std::string lost = "lost with line " + std::to_string(first + 1);
-    for (std::size_t line = first + 1; line <= index_; ++line) skipped_.push_back({line + 1, lost});
-    if (loseNextLine_ && index_ + 1 < file_.lines.size()) {
-      ++index_;
-      skipped_.push_back({index_ + 1, lost + ", as the registry editor loses it"});
+    if (loseRestOfFile_) index_ = file_.lines.size() - 1;
+    for (std::size_t line = first + 1; line <= index_; ++line) {
+      if (!SkipBlanks(file_.lines[line]).empty()) skipped_.push_back({line + 1, lost});
     }
-    loseNextLine_ = false;
     error_.reset();
   }
 
@@ -213,7 +212,10 @@ class Parser {
       return false;
     }
     if (deletion) {
-      if (key.path.empty()) return Fail("a root key cannot be deleted");
+      if (key.path.empty()) {
+        keyState_ = KeyState::AfterDeletion;  // the editor drops the value lines that follow
+        return Fail("a root key cannot be deleted");
+      }
       Add(RegFileOperationKind::DeleteKeyTree, key);
       keyState_ = KeyState::AfterDeletion;
     } else {
@@ -297,7 +299,7 @@ class Parser {
         continue;
       }
       if (++at == text.size()) {
-        loseNextLine_ = true;  // the editor reads the next line as part of the text
+        loseRestOfFile_ = true;  // the editor reads on as part of the text
         break;
       }
       switch (text[at]) {
@@ -314,7 +316,7 @@ class Parser {
           out.push_back('\r');
           break;
         case '0':
-          loseNextLine_ = true;
+          loseRestOfFile_ = true;
           return Fail(std::string("\\0 in the ") + what + " (the registry editor drops it)");
         default:
           if (asTheEditor_) {
@@ -469,8 +471,8 @@ class Parser {
   const RegFileText& file_;
   const CodePage& codePage_;
   const bool asTheEditor_;
-  std::size_t index_ = 0;      // of the line being read
-  bool loseNextLine_ = false;  // the line being read takes the next one with it when skipped
+  std::size_t index_ = 0;        // of the line being read
+  bool loseRestOfFile_ = false;  // the line being read takes every later one with it
   std::vector<RegFileError> skipped_;
   KeyState keyState_ = KeyState::BeforeFirstKey;
   KeyName key_;
