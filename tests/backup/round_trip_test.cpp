@@ -13,10 +13,10 @@
 #include "backup/registry_restore.h"
 #include "backup/repair_backup.h"
 #include "model/drive_checks.h"
+#include "model/result_rows.h"
 #include "model/scan_model.h"
 #include "model/settings.h"
-#include "scan/repair_driver.h"
-#include "scan/result_rows.h"
+#include "repair/repair_driver.h"
 #include "scan/scan_driver.h"
 #include "scan/scan_front_end.h"
 #include "tests/backup/round_trip_binding.h"
@@ -123,7 +123,7 @@ TEST_P(RoundTrip, ScanRepairEverythingAndRestoreTheBackup) {
   ASSERT_EQ(model.SectionContents[4].size(), SharedDllsProblems().size());
 
   SilentConversation conversation;
-  const std::vector<int> rows = scan::ResultRowSections(model);
+  const std::vector<int> rows = model::ResultRowSections(model);
   const scan::RepairRun repair =
       scan::RunRepair({platform(), kNt, model, settings}, rows, conversation);
   ASSERT_TRUE(repair.repaired);

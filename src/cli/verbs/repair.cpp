@@ -4,8 +4,8 @@
 
 #include "cli/console_scan.h"
 #include "cli/repair_report.h"
-#include "scan/repair_driver.h"
-#include "scan/result_rows.h"
+#include "model/result_rows.h"
+#include "repair/repair_driver.h"
 
 namespace halvex::cli {
 namespace {
@@ -46,7 +46,7 @@ VerbResult RunRepair(VerbCall& call) {
   RunConsoleScan(call, ScanSettings::MarkEverything, scan);
   scan.settings.NotAutoBackup = call.line.Has(kNoBackupOption.name);
 
-  const std::vector<int> rows = scan::ResultRowSections(scan.model);
+  const std::vector<int> rows = model::ResultRowSections(scan.model);
   ConsoleConversation conversation;
   const scan::RepairRun run = scan::RunRepair(
       {platform, call.machine.platformClass(), scan.model, scan.settings}, rows, conversation);
