@@ -23,7 +23,7 @@ THalvexMainForm::~THalvexMainForm() {
   if (trayIconAdded_) services_.windows.RemoveTrayIcon(trayIcon_, *this);
   tools_.DestroyAll();
   // The menu belongs to the data module, which outlives this window.
-  for (ui::MenuItem& item : services_.dm.MainPopupMenu.items) item.onClick = nullptr;
+  for (ui::MenuItem& item : dm_.MainPopupMenu.items) item.onClick = nullptr;
 }
 
 void THalvexMainForm::FormCreate() {
@@ -31,7 +31,8 @@ void THalvexMainForm::FormCreate() {
   SetRoundedRegion(24, 24, 2);
   // The collections of the scan model live as long as the window; the drives the file checks
   // skip are listed once.
-  scanModel_.ExcludedDrives = model::BuildExcludedDriveList(services_.files, scanModel_.abortFlag);
+  scanModel_.ExcludedDrives =
+      model::BuildExcludedDriveList(services_.platform.files, scanModel_.abortFlag);
   MainNotebook.SetPageIndex(0);
   scanSheet_->ScanNotebook.SetPageIndex(scanSheet_->ScanNotebook.PageIndexOf("ScanSections"));
   scanSheet_->SetScanPageState(ScanPageState::First);
@@ -65,7 +66,7 @@ bool THalvexMainForm::BeginSheetChange(ui::Picture& pressed) {
   BackupBtn.SetImageIndex(&pressed == &BackupBtn ? 2 : 3);
   AdvanceBtn.SetImageIndex(&pressed == &AdvanceBtn ? 4 : 5);
   const bool advanced = &pressed == &AdvanceBtn;
-  for (const ToolEntry& tool : kTools) {
+  for (const tools::ToolEntry& tool : tools::kTools) {
     if (!tool.hidden) ToolLink(tool.kind).SetVisible(advanced);
   }
   return true;
@@ -81,7 +82,7 @@ void THalvexMainForm::ScanBtnClick() {
 
 void THalvexMainForm::BackupBtnClick() {
   if (!BeginSheetChange(BackupBtn)) return;
-  if (hooks_.fillBackupList) hooks_.fillBackupList();
+  hooks_.fillBackupList();
   MainNotebook.SetPageIndex(1);
 }
 
@@ -91,29 +92,27 @@ void THalvexMainForm::AdvanceBtnClick() {
   MainNotebook.SetPageIndex(2);
 }
 
-void THalvexMainForm::SetLinkUnderlines(ToolKind* underlined) {
-  for (const ToolEntry& tool : kTools) {
+void THalvexMainForm::SetLinkUnderlines(const tools::ToolKind* underlined) {
+  for (const tools::ToolEntry& tool : tools::kTools) {
     link_style::SetUnderline(ToolLink(tool.kind),
                              underlined != nullptr && *underlined == tool.kind);
   }
 }
 
-void THalvexMainForm::OpenTool(ToolKind kind) {
+void THalvexMainForm::OpenTool(tools::ToolKind kind) {
   // A tool's long loop may be running in the tool shown now; opening another tool would take
   // its place under it.
   if (services_.busy.busy() || tools_.AnyHoldsToolLinks()) return;
-  if (kind == ToolKind::RestorePoint) {
-    switch (services_.dm.platformClass()) {
-      case platform::PlatformClass::NtFamily:
-        break;
-      case platform::PlatformClass::Windows95Family:
-        (void)services_.desktop.messages.Show("System Restore Point for Windows 2000 and XP!",
-                                              kProductName, platform::MessageButtons::Ok,
-                                              platform::MessageIcon::Warning);
-        return;
-      default:
-        return;
+  const tools::ToolEntry& tool = tools::ToolEntryOf(kind);
+  const platform::PlatformClass platformClass = dm_.platformClass();
+  if (!tools::OpensOn(tool, platformClass)) {
+    if (platformClass == platform::PlatformClass::Windows95Family &&
+        tool.platform.windows95Message != nullptr) {
+      (void)services_.desktop.messages.Show(tool.platform.windows95Message, kProductName,
+                                            platform::MessageButtons::Ok,
+                                            platform::MessageIcon::Warning);
     }
+    return;
   }
   SetLinkUnderlines(&kind);
   tools_.Open(kind);
@@ -129,16 +128,15 @@ void THalvexMainForm::CloseBtnClick() {
 
 void THalvexMainForm::HelpBtnClick() {
   // A browser that does not open leaves the window as it is.
-  (void)OpenUrlInBrowser(services_.desktop.processes, services_.settings.HelpURL);
+  (void)OpenUrlInBrowser(services_.desktop.processes, settings_.HelpURL);
 }
 
 void THalvexMainForm::OptionsBtnClick() {
-  if (hooks_.showOptions) hooks_.showOptions(services_.settings);
+  hooks_.showOptions(settings_);
 }
 
 void THalvexMainForm::AboutBtnClick() {
-  TAboutForm about(services_.desktop.processes, services_.settings.HomePage,
-                   services_.dm.LogoImageList);
+  TAboutForm about(services_.desktop.processes, settings_.HomePage, dm_.LogoImageList);
   (void)services_.windows.ShowModal(about);
 }
 
@@ -147,7 +145,7 @@ void THalvexMainForm::OpenMenuClick() {
 }
 
 void THalvexMainForm::Home1Click() {
-  (void)OpenUrlInBrowser(services_.desktop.processes, services_.settings.HomePage);
+  (void)OpenUrlInBrowser(services_.desktop.processes, settings_.HomePage);
 }
 
 void THalvexMainForm::Exit1Click() {
@@ -174,8 +172,7 @@ void THalvexMainForm::TrayMessage(std::intptr_t event) {
       OpenMenuClick();
       break;
     case tray_event::kRightButtonDown:
-      services_.windows.ShowPopupMenu(services_.dm.MainPopupMenu,
-                                      services_.windows.CursorPosition());
+      services_.windows.ShowPopupMenu(dm_.MainPopupMenu, services_.windows.CursorPosition());
       break;
     case tray_event::kQuitRequest:
       QuitRequest();
@@ -195,19 +192,17 @@ void THalvexMainForm::QuitRequest() {
 void THalvexMainForm::FirstActivation() {
   if (!firstActivation_) return;
   firstActivation_ = false;
-  if (IsBlank(services_.startArgument) || !hooks_.scanNow) return;
+  if (IsBlank(startArgument_)) return;
   services_.desktop.pump.SleepPumping(1000);
   if (!services_.windows.terminated()) hooks_.scanNow();
 }
 
 void THalvexMainForm::BindTrayMenu() {
-  ui::PopupMenu& menu = services_.dm.MainPopupMenu;
+  ui::PopupMenu& menu = dm_.MainPopupMenu;
   menu.Item("OpenMenu")->onClick = [this] { OpenMenuClick(); };
   menu.Item("Home1")->onClick = [this] { Home1Click(); };
   menu.Item("About1")->onClick = [this] { AboutBtnClick(); };
-  menu.Item("OnlineUpdate1")->onClick = [this] {
-    if (hooks_.checkForUpdate) hooks_.checkForUpdate();
-  };
+  menu.Item("OnlineUpdate1")->onClick = [this] { hooks_.checkForUpdate(); };
   menu.Item("Exit1")->onClick = [this] { Exit1Click(); };
 }
 

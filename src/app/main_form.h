@@ -9,51 +9,23 @@
 
 #include "app/backup_sheet.h"
 #include "app/data_module.h"
+#include "app/program_actions.h"
 #include "app/repair_sheet_driver.h"
 #include "app/results_view.h"
 #include "app/scan_sheet.h"
 #include "app/scan_sheet_driver.h"
-#include "app/tool_host.h"
+#include "app/scheduled_scan.h"
 #include "model/scan_model.h"
 #include "model/settings.h"
-#include "platform/desktop.h"
-#include "platform/file_system.h"
-#include "platform/platform.h"
-#include "ui/busy_state.h"
+#include "tools/tool_host.h"
 #include "ui/label.h"
 #include "ui/notebook.h"
 #include "ui/panel.h"
 #include "ui/picture.h"
+#include "ui/program_services.h"
 #include "ui/tray_icon.h"
-#include "ui/window_system.h"
 
 namespace halvex::app {
-
-struct MainFormServices {
-  ui::WindowSystem& windows;
-  platform::Desktop& desktop;
-  platform::FileSystem& files;
-  ui::BusyState& busy;
-  TDM& dm;
-  model::TMyRegistryInfo settings;
-  std::string startArgument;
-  // The machine the scan reads and repairs; without one the scan sheet shows but does not scan
-  // (tests of the navigation need none).
-  platform::Platform* platform = nullptr;
-  // Where the registry editor runs for backups and restores; with the machine, it gives the
-  // scan sheet its repair and the backup sheet its list and buttons.
-  platform::ProcessRunner* processRunner = nullptr;
-};
-
-// What other parts of the program do when the main window asks; each may stay empty.
-struct MainFormHooks {
-  // The preferences dialog, which changes the program's settings record.
-  std::function<void(model::TMyRegistryInfo& settings)> showOptions{};
-  std::function<void()> fillBackupList{};   // the backup sheet's list, before the sheet shows
-  std::function<void()> clearSelections{};  // of the result list and the backup list, at exit
-  std::function<void()> checkForUpdate{};   // the tray menu's "Update online"
-  std::function<void()> scanNow{};          // the automatic scan of a start with an argument
-};
 
 class THalvexMainForm : public ui::Form {
  public:
@@ -64,7 +36,10 @@ class THalvexMainForm : public ui::Form {
   // The part of the header's right picture above its buttons, which moves the window.
   static constexpr int kHeaderDragHeight = 66;
 
-  THalvexMainForm(MainFormServices services, MainFormHooks hooks = {});
+  // The window runs with `settings`; a non-blank `startArgument` scans after the first
+  // activation. `hooks` are the program's own steps unless a test fills them.
+  THalvexMainForm(const ui::ProgramServices& services, TDM& dm, model::TMyRegistryInfo settings,
+                  std::string startArgument, ProgramHooks hooks = {});
   ~THalvexMainForm() override;
 
   // The sheet buttons; each does nothing while a long operation runs.
@@ -72,7 +47,7 @@ class THalvexMainForm : public ui::Form {
   void BackupBtnClick();
   void AdvanceBtnClick();
   // The tool links and the Advanced sheet's pairs.
-  void OpenTool(ToolKind kind);
+  void OpenTool(tools::ToolKind kind);
   void MinimizeBtnClick();
   void CloseBtnClick();
   void HelpBtnClick();
@@ -83,27 +58,27 @@ class THalvexMainForm : public ui::Form {
   void Home1Click();
   void Exit1Click();
 
-  ToolHost& tools() { return tools_; }
+  tools::ToolHost& tools() { return tools_; }
   // The settings record the program consults while it runs.
-  model::TMyRegistryInfo& settings() { return services_.settings; }
+  model::TMyRegistryInfo& settings() { return settings_; }
+  // The task scheduler the preferences made, held until the program ends.
+  const SchedulerSession& schedulerSession() const { return schedulerSession_; }
   // The problem collections, the ignore list, the excluded drives and the abort flag, which the
   // main window owns for the whole run.
   model::ScanModel& scanModel() { return scanModel_; }
   ScanSheet& scanSheet() { return *scanSheet_; }
   ResultsView& results() { return *results_; }
-  // nullptr without a machine to scan.
   ScanSheetDriver* scanDriver() { return scanDriver_.get(); }
-  // nullptr without a machine and a registry editor.
   RepairSheetDriver* repairDriver() { return repairDriver_.get(); }
   BackupSheetView* backupSheet() { return backupSheet_.get(); }
   const ui::TrayIcon& trayIcon() const { return trayIcon_; }
-  ui::Label& ToolLink(ToolKind kind) { return toolLinks_[static_cast<std::size_t>(kind)]; }
+  ui::Label& ToolLink(tools::ToolKind kind) { return toolLinks_[static_cast<std::size_t>(kind)]; }
   struct AdvancedPair {
     ui::Picture image;
     ui::Label label;
     explicit AdvancedPair(int number);
   };
-  AdvancedPair& Pair(ToolKind kind) { return pairs_[static_cast<std::size_t>(kind)]; }
+  AdvancedPair& Pair(tools::ToolKind kind) { return pairs_[static_cast<std::size_t>(kind)]; }
 
   ui::Panel HeaderPanel{"HeaderPanel"};
   ui::Picture HeaderLeftImage{"HeaderLeftImage"};
@@ -135,27 +110,33 @@ class THalvexMainForm : public ui::Form {
   void BuildSheets();
   void BuildAdvancedSheet();
   void BindTrayMenu();
+  // Fills each hook a test left empty with the program's own step.
+  void UseTheProgramsOwnSteps();
   void FormCreate();
 
   // The common first steps of the three sheet buttons; false while they must do nothing.
   bool BeginSheetChange(ui::Picture& pressed);
-  void SetLinkUnderlines(ToolKind* underlined);
+  void SetLinkUnderlines(const tools::ToolKind* underlined);
   bool OnProgramMessage(std::uint32_t message, std::intptr_t lParam);
   void TrayMessage(std::intptr_t event);
   void QuitRequest();
   void FirstActivation();
 
-  MainFormServices services_;
-  MainFormHooks hooks_;
+  ui::ProgramServices services_;
+  TDM& dm_;
+  model::TMyRegistryInfo settings_;
+  std::string startArgument_;
+  ProgramHooks hooks_;
+  SchedulerSession schedulerSession_;
   model::ScanModel scanModel_;
-  std::array<ui::Label, kToolCount> toolLinks_;
-  std::array<AdvancedPair, kToolCount> pairs_;
+  std::array<ui::Label, tools::kToolCount> toolLinks_;
+  std::array<AdvancedPair, tools::kToolCount> pairs_;
   std::unique_ptr<ScanSheet> scanSheet_;
   std::unique_ptr<ResultsView> results_;
   std::unique_ptr<ScanSheetDriver> scanDriver_;
   std::unique_ptr<RepairSheetDriver> repairDriver_;
   std::unique_ptr<BackupSheetView> backupSheet_;
-  ToolHost tools_{AdvancePanel};
+  tools::ToolHost tools_{AdvancePanel, services_};
   ui::TrayIcon trayIcon_;
   bool trayIconAdded_ = false;
   bool firstActivation_ = true;

@@ -18,17 +18,17 @@ constexpr int kLinkHeight = 20;
 constexpr int kHeaderBehindCaptionButtons = 2;
 
 template <typename T, std::size_t... I>
-std::array<T, kToolCount> MakePerTool(std::index_sequence<I...>) {
+std::array<T, tools::kToolCount> MakePerTool(std::index_sequence<I...>) {
   return {T(static_cast<int>(I) + 1)...};
 }
 
 ui::Label MakeLink(int number) {
-  return ui::Label(kTools[static_cast<std::size_t>(number - 1)].linkName,
-                   kTools[static_cast<std::size_t>(number - 1)].linkCaption);
+  return ui::Label(tools::kTools[static_cast<std::size_t>(number - 1)].linkName,
+                   tools::kTools[static_cast<std::size_t>(number - 1)].linkCaption);
 }
 
 template <std::size_t... I>
-std::array<ui::Label, kToolCount> MakeLinks(std::index_sequence<I...>) {
+std::array<ui::Label, tools::kToolCount> MakeLinks(std::index_sequence<I...>) {
   return {MakeLink(static_cast<int>(I) + 1)...};
 }
 
@@ -37,14 +37,19 @@ std::array<ui::Label, kToolCount> MakeLinks(std::index_sequence<I...>) {
 THalvexMainForm::AdvancedPair::AdvancedPair(int number)
     : image(model::FormatText("ImageEx%d", number)),
       label(model::FormatText("abAdv%d", number),
-            kTools[static_cast<std::size_t>(number - 1)].pairCaption) {}
+            tools::kTools[static_cast<std::size_t>(number - 1)].pairCaption) {}
 
-THalvexMainForm::THalvexMainForm(MainFormServices services, MainFormHooks hooks)
+THalvexMainForm::THalvexMainForm(const ui::ProgramServices& services, TDM& dm,
+                                 model::TMyRegistryInfo settings, std::string startArgument,
+                                 ProgramHooks hooks)
     : ui::Form("HalvexMainForm", kMainWindowClass),
-      services_(std::move(services)),
+      services_(services),
+      dm_(dm),
+      settings_(std::move(settings)),
+      startArgument_(std::move(startArgument)),
       hooks_(std::move(hooks)),
-      toolLinks_(MakeLinks(std::make_index_sequence<kToolCount>())),
-      pairs_(MakePerTool<AdvancedPair>(std::make_index_sequence<kToolCount>())) {
+      toolLinks_(MakeLinks(std::make_index_sequence<tools::kToolCount>())),
+      pairs_(MakePerTool<AdvancedPair>(std::make_index_sequence<tools::kToolCount>())) {
   borderStyle = ui::BorderStyle::None;
   SetBounds(ui::Rect::At(0, 0, kWidth, kHeight));
   SetColor(kSheetColor);
@@ -54,11 +59,24 @@ THalvexMainForm::THalvexMainForm(MainFormServices services, MainFormHooks hooks)
   BuildLeftPanel();
   BuildSheets();
   BindTrayMenu();
+  UseTheProgramsOwnSteps();
   FormCreate();
 }
 
+void THalvexMainForm::UseTheProgramsOwnSteps() {
+  if (!hooks_.showOptions) {
+    hooks_.showOptions = [this](model::TMyRegistryInfo& settings) {
+      ShowPreferences(services_, schedulerSession_, settings);
+    };
+  }
+  if (!hooks_.checkForUpdate) hooks_.checkForUpdate = [this] { RunUpdateCheck(services_); };
+  if (!hooks_.fillBackupList) hooks_.fillBackupList = [this] { backupSheet_->ListRepairBackups(); };
+  // The automatic scan of a start with an argument is Scan Now.
+  if (!hooks_.scanNow) hooks_.scanNow = [this] { scanDriver_->ScanNowBtnClick(); };
+}
+
 void THalvexMainForm::BuildHeader() {
-  TDM& dm = services_.dm;
+  TDM& dm = dm_;
   HeaderPanel.SetBounds(ui::Rect::At(0, 0, kWidth, kHeaderHeight));
   HeaderPanel.SetColor(kHeaderColor);
   AddChild(HeaderPanel);
@@ -123,7 +141,7 @@ void THalvexMainForm::BuildHeader() {
 }
 
 void THalvexMainForm::BuildLeftPanel() {
-  TDM& dm = services_.dm;
+  TDM& dm = dm_;
   const int height = kHeight - kHeaderHeight;
   LeftPanel.SetBounds(ui::Rect::At(0, kHeaderHeight, kLeftPanelWidth, height));
   LeftPanel.SetColor(kLeftPanelColor);
@@ -149,7 +167,7 @@ void THalvexMainForm::BuildLeftPanel() {
   }
 
   int line = 0;
-  for (const ToolEntry& tool : kTools) {
+  for (const tools::ToolEntry& tool : tools::kTools) {
     ui::Label& link = ToolLink(tool.kind);
     link.SetBounds(ui::Rect::At(24, kLinkTop + line * kLinkHeight, 126, kLinkHeight - 2));
     link_style::MakeLink(link, link_style::HoverUnderline::No);
@@ -178,33 +196,24 @@ void THalvexMainForm::BuildSheets() {
     sheet->SetColor(kSheetColor);
     MainNotebook.AddPage(*sheet);
   }
-  scanSheet_ = std::make_unique<ScanSheet>(ScanSheetPage, services_.dm);
-  results_ = std::make_unique<ResultsView>(*scanSheet_, services_.dm, scanModel_, services_.files,
+  scanSheet_ = std::make_unique<ScanSheet>(ScanSheetPage, dm_);
+  results_ = std::make_unique<ResultsView>(*scanSheet_, dm_, scanModel_, services_.platform.files,
                                            services_.desktop.messages);
-  if (services_.platform != nullptr) {
-    scanDriver_ =
-        std::make_unique<ScanSheetDriver>(*scanSheet_, *results_, services_.dm, scanModel_,
-                                          ScanSheetServices{*services_.platform, services_.desktop,
-                                                            services_.busy, services_.settings});
-    // The automatic scan of a start with an argument is Scan Now, unless told otherwise.
-    if (!hooks_.scanNow) hooks_.scanNow = [this] { scanDriver_->ScanNowBtnClick(); };
-  }
+  scanDriver_ = std::make_unique<ScanSheetDriver>(
+      *scanSheet_, *results_, dm_, scanModel_,
+      ScanSheetServices{services_.platform, services_.desktop, services_.busy, settings_});
 
   abBackupTitle.SetBounds(ui::Rect::At(24, 18, 400, 24));
   abBackupTitle.SetFont({.pointSize = 12, .bold = true, .color = link_style::kHeading});
   BackupSheet.AddChild(abBackupTitle);
 
-  if (services_.platform != nullptr && services_.processRunner != nullptr) {
-    const BackupServices backup{*services_.platform, services_.desktop, *services_.processRunner,
-                                services_.windows};
-    repairDriver_ = std::make_unique<RepairSheetDriver>(
-        *scanSheet_, *results_, services_.dm, scanModel_,
-        RepairSheetServices{backup, services_.busy, services_.settings, *this});
-    scanDriver_->onFinishListChanged = [this] { repairDriver_->RefreshFinishList(); };
-    backupSheet_ = std::make_unique<BackupSheetView>(BackupSheet, services_.dm, backup);
-    if (!hooks_.fillBackupList)
-      hooks_.fillBackupList = [this] { backupSheet_->ListRepairBackups(); };
-  }
+  const BackupServices backup{services_.platform, services_.desktop, services_.processRunner,
+                              services_.windows};
+  repairDriver_ = std::make_unique<RepairSheetDriver>(
+      *scanSheet_, *results_, dm_, scanModel_,
+      RepairSheetServices{backup, services_.busy, settings_, *this});
+  scanDriver_->onFinishListChanged = [this] { repairDriver_->RefreshFinishList(); };
+  backupSheet_ = std::make_unique<BackupSheetView>(BackupSheet, dm_, backup);
 
   BuildAdvancedSheet();
 }
@@ -222,18 +231,15 @@ void THalvexMainForm::BuildAdvancedSheet() {
   constexpr int kPairTop = 60;
   constexpr int kPairHeight = 58;
   constexpr int kColumnLeft[] = {28, 290};
-  const char* errorUtilitiesHint =
-      "For some system errors are tough to fix, it is strongly required to use special error "
-      "utilities to fix these errors.";
-  for (std::size_t i = 0; i < kToolCount; ++i) {
-    const ToolEntry& tool = kTools[i];
+  for (std::size_t i = 0; i < tools::kToolCount; ++i) {
+    const tools::ToolEntry& tool = tools::kTools[i];
     AdvancedPair& pair = pairs_[i];
     const int column = i < 6 ? 0 : 1;
     const int row = static_cast<int>(i < 6 ? i : i - 6);
     const int x = kColumnLeft[column];
     const int y = kPairTop + row * kPairHeight;
     pair.image.SetBounds(ui::Rect::At(x, y, 32, 32));
-    pair.image.SetImageList(&services_.dm.AdvImageList);
+    pair.image.SetImageList(&dm_.AdvImageList);
     pair.image.SetImageIndex(static_cast<int>(i));
     pair.label.SetBounds(ui::Rect::At(x + 44, y + 7, 206, 18));
     pair.label.SetFont({.pointSize = 9});
@@ -243,15 +249,13 @@ void THalvexMainForm::BuildAdvancedSheet() {
     pair.image.onMouseLeave = [&label] { link_style::SetLinkColor(label, link_style::kNormal); };
     link_style::MakeLink(pair.label, link_style::HoverUnderline::No);
     pair.image.onClick = pair.label.onClick = [this, kind = tool.kind] { OpenTool(kind); };
-    if (tool.kind == ToolKind::ErrorUtilities || tool.kind == ToolKind::DeleteDuplicateFiles) {
-      pair.image.hint = pair.label.hint = errorUtilitiesHint;
-    }
+    if (tool.pairHint != nullptr) pair.image.hint = pair.label.hint = tool.pairHint;
     pair.image.SetVisible(!tool.hidden);
     pair.label.SetVisible(!tool.hidden);
     AdvancePanel.AddChild(pair.image);
     AdvancePanel.AddChild(pair.label);
   }
-  const ui::Rect& restoreLabel = Pair(ToolKind::RestorePoint).label.bounds();
+  const ui::Rect& restoreLabel = Pair(tools::ToolKind::RestorePoint).label.bounds();
   abOnlyXPMsg.SetBounds(ui::Rect::At(restoreLabel.left, restoreLabel.bottom, 190, 16));
   abOnlyXPMsg.SetFont({.color = link_style::kMuted});
   AdvancePanel.AddChild(abOnlyXPMsg);

@@ -14,9 +14,8 @@ constexpr unsigned kSplashPause = 3000;
 
 }  // namespace
 
-std::optional<RunningProgram> StartProgram(const StartupServices& services,
-                                           const StartupSeams& seams,
-                                           const std::string& startArgument) {
+std::optional<RunningProgram> StartProgram(const ui::ProgramServices& services,
+                                           const std::string& startArgument, ProgramHooks hooks) {
   platform::Desktop& desktop = services.desktop;
   if (HandOverToRunningCopy(desktop.windows, desktop.pump) == InstanceOutcome::HandedOver) {
     return std::nullopt;
@@ -24,7 +23,9 @@ std::optional<RunningProgram> StartProgram(const StartupServices& services,
 
   services.windows.SetApplicationTitle(kApplicationTitle);
   const model::TMyRegistryInfo settings =
-      seams.loadSettings ? seams.loadSettings() : model::LoadSettings(services.registry);
+      hooks.loadSettings ? hooks.loadSettings() : model::LoadSettings(services.platform.registry);
+  std::function<void()> checkForUpdate = hooks.checkForUpdate;
+  if (!checkForUpdate) checkForUpdate = [&services] { RunUpdateCheck(services); };
 
   RunningProgram program;
   {
@@ -33,20 +34,18 @@ std::optional<RunningProgram> StartProgram(const StartupServices& services,
     services.windows.Repaint(splash);
 
     program.dm = std::make_unique<TDM>(desktop.system, services.windows, settings.CheckUpdate,
-                                       seams.checkForUpdate);
+                                       checkForUpdate);
     if (services.windows.terminated()) return std::nullopt;
     if (!settings.CheckUpdate) desktop.pump.SleepPumping(kSplashPause);
   }
 
-  if (RunElevationStep(services.registry, desktop.system, desktop.processes, startArgument) ==
-      ElevationOutcome::RestartedElevated) {
+  if (RunElevationStep(services.platform.registry, desktop.system, desktop.processes,
+                       startArgument) == ElevationOutcome::RestartedElevated) {
     return std::nullopt;
   }
 
-  program.mainForm = std::make_unique<THalvexMainForm>(
-      MainFormServices{services.windows, desktop, services.files, services.busy, *program.dm,
-                       settings, startArgument, services.platform, services.processRunner},
-      seams.hooks);
+  program.mainForm = std::make_unique<THalvexMainForm>(services, *program.dm, settings,
+                                                       startArgument, std::move(hooks));
   services.windows.SetMainForm(*program.mainForm);
   services.windows.Show(*program.mainForm);
   return program;

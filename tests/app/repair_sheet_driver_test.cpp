@@ -8,7 +8,6 @@
 
 #include "app/first_full_backup_dialog.h"
 #include "model/registry_object.h"
-#include "platform/substitute/substitute_registry_editor.h"
 #include "tests/app/scan_sheet_fixture.h"
 
 namespace halvex::testing {
@@ -69,8 +68,6 @@ class RepairSheetTest : public ScanSheetTest {
     return key.ReadString(name);
   }
 
-  platform::substitute::SubstituteRegistryEditor editor{machine.registry, machine.files(),
-                                                        machine.registry.codePage()};
   ui::Form mainWindow{"THalvexMainForm"};
   app::RepairSheetDriver repair{
       sheet,

@@ -134,13 +134,11 @@ namespace {
 class MainFormScanTest : public ScanSheetTest {
  protected:
   std::unique_ptr<app::THalvexMainForm> MakeForm(std::string startArgument) {
-    auto form = std::make_unique<app::THalvexMainForm>(
-        app::MainFormServices{windows, desktop, machine.files(), busy, dm, settings,
-                              std::move(startArgument), &platform});
+    auto form = std::make_unique<app::THalvexMainForm>(programServices, dm, settings,
+                                                       std::move(startArgument));
     windows.Show(*form);
     return form;
   }
-  platform::Platform platform = machine.platform();
 };
 
 TEST_F(MainFormScanTest, AStartArgumentScansAboutOneSecondAfterTheFirstActivation) {

@@ -4,27 +4,30 @@
 #include <array>
 #include <memory>
 
-#include "app/tool_table.h"
-#include "app/tool_window.h"
+#include "tools/tool_table.h"
+#include "tools/tool_window.h"
 #include "ui/panel.h"
+#include "ui/program_services.h"
 
-namespace halvex::app {
+namespace halvex::tools {
 
 class ToolHost {
  public:
-  explicit ToolHost(ui::Panel& panel) : panel_(panel) {}
+  // Each tool's window is made by its row's maker over `services`.
+  ToolHost(ui::Panel& panel, const ui::ProgramServices& services);
   ~ToolHost() { DestroyAll(); }
   ToolHost(const ToolHost&) = delete;
   ToolHost& operator=(const ToolHost&) = delete;
 
-  // How the tool's window is made; a tool without a factory opens nothing.
+  // Replaces how the tool's window is made (tests put probes in); a tool without a factory
+  // opens nothing.
   void SetFactory(ToolKind kind, ToolFactory factory);
 
   // Shows the tool in the panel, in front of the other tools, creating it first when it does
   // not exist. nullptr when the tool has no factory or the factory made nothing.
   ToolWindow* Open(ToolKind kind);
   ToolWindow* Existing(ToolKind kind) const;
-  // True when an existing tool forbids opening tools now.
+  // True when an existing tool whose row says it can hold the links forbids opening tools now.
   bool AnyHoldsToolLinks() const;
   void DestroyAll();
 
@@ -34,4 +37,4 @@ class ToolHost {
   std::array<std::unique_ptr<ToolWindow>, kToolCount> windows_;
 };
 
-}  // namespace halvex::app
+}  // namespace halvex::tools

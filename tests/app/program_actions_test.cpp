@@ -1,20 +1,13 @@
-// The program's own seams: the update check at start-up and from the tray, and the preferences
+// The program's own steps: the update check at start-up and from the tray, and the preferences
 // from the main window's button, over the substitute machine and a scripted update server.
-#include "app/program_seams.h"
+#include "app/program_actions.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "app/options_form.h"
-#include "platform/substitute/fixed_system_info.h"
-#include "platform/substitute/recording_process_starter.h"
-#include "platform/substitute/recording_window_messages.h"
-#include "platform/substitute/scripted_http_client.h"
-#include "platform/substitute/scripted_message_boxes.h"
-#include "platform/substitute/scripted_pump.h"
-#include "platform/substitute/substitute_task_scheduler.h"
-#include "tests/support/scratch_machine.h"
-#include "ui/recording_window_system.h"
+#include "app/startup.h"
+#include "tests/support/substitute_program.h"
 
 namespace halvex::testing {
 namespace {
@@ -22,36 +15,19 @@ namespace {
 constexpr const char* kSettingsKeyPath = "HKEY_CURRENT_USER\\Software\\Halvex";
 constexpr const char* kVersionUrl = "http://updates.test/update/Update.ini";
 
-class ProgramSeamsTest : public ::testing::Test {
+class ProgramActionsTest : public ::testing::Test, protected SubstituteProgram {
  protected:
-  ProgramSeamsTest() {
+  ProgramActionsTest() {
     machine.AddFolder("C:\\WINDOWS");
     machine.AddFile("C:\\Program Files\\Halvex\\Halvex.exe", "MZ");
     // A second start: the stored defaults have the update check on.
     machine.SetString(kSettingsKeyPath, "CheckUpdate", "1");
-    parts.updateServer = "http://updates.test";
   }
 
-  std::optional<app::RunningProgram> Start() {
-    return app::StartProgram({machine.registry, machine.files(), desktop, windows, busy},
-                             app::ProgramSeams(parts), "");
-  }
-
-  ScratchMachine machine;
-  platform::substitute::ScriptedMessageBoxes messages;
-  platform::substitute::ScriptedPump pump;
-  platform::substitute::RecordingProcessStarter processes;
-  platform::substitute::RecordingWindowMessages windowMessages;
-  platform::substitute::FixedSystemInfo system;
-  platform::Desktop desktop{messages, pump, processes, windowMessages, system};
-  ui::RecordingWindowSystem windows;
-  ui::BusyState busy;
-  platform::substitute::ScriptedHttpClient server;
-  platform::substitute::SubstituteTaskSchedulerService schedulers{machine.files(), machine.clock};
-  app::ProgramParts parts{machine.platform(), desktop, windows, server, schedulers};
+  std::optional<app::RunningProgram> Start() { return app::StartProgram(programServices, ""); }
 };
 
-TEST_F(ProgramSeamsTest, AStartThatFindsANewerVersionEndsOnceTheUpdaterStarted) {
+TEST_F(ProgramActionsTest, AStartThatFindsANewerVersionEndsOnceTheUpdaterStarted) {
   server.Serve(kVersionUrl, "[Version]\r\nVer=3.1\r\n");
   messages.AnswerNext(platform::MessageAnswer::Yes);
   EXPECT_FALSE(Start().has_value());
@@ -60,7 +36,7 @@ TEST_F(ProgramSeamsTest, AStartThatFindsANewerVersionEndsOnceTheUpdaterStarted) 
   EXPECT_EQ(processes.started()[0].file, "C:\\Program Files\\Halvex\\HalvoUpdate.exe");
 }
 
-TEST_F(ProgramSeamsTest, AStartWhoseUpdaterDoesNotStartGoesOn) {
+TEST_F(ProgramActionsTest, AStartWhoseUpdaterDoesNotStartGoesOn) {
   server.Serve(kVersionUrl, "[Version]\r\nVer=3.1\r\n");
   messages.AnswerNext(platform::MessageAnswer::Yes);
   processes.FailStarts(true);
@@ -70,14 +46,14 @@ TEST_F(ProgramSeamsTest, AStartWhoseUpdaterDoesNotStartGoesOn) {
   EXPECT_TRUE(program->mainForm->visible());
 }
 
-TEST_F(ProgramSeamsTest, AStartWithoutTheUpdateServerGoesOnSilently) {
+TEST_F(ProgramActionsTest, AStartWithoutTheUpdateServerGoesOnSilently) {
   auto program = Start();
   ASSERT_TRUE(program.has_value());
   EXPECT_EQ(server.requests().size(), 1u) << "the check was made";
   EXPECT_TRUE(messages.shown().empty());
 }
 
-TEST_F(ProgramSeamsTest, TheTrayItemUpdateOnlineChecks) {
+TEST_F(ProgramActionsTest, TheTrayItemUpdateOnlineChecks) {
   machine.SetString(kSettingsKeyPath, "CheckUpdate", "0");
   auto program = Start();
   ASSERT_TRUE(program.has_value());
@@ -89,7 +65,7 @@ TEST_F(ProgramSeamsTest, TheTrayItemUpdateOnlineChecks) {
   EXPECT_TRUE(windows.terminated());
 }
 
-TEST_F(ProgramSeamsTest, ThePreferencesChangeTheSettingsTheProgramRunsWith) {
+TEST_F(ProgramActionsTest, ThePreferencesChangeTheSettingsTheProgramRunsWith) {
   machine.SetString(kSettingsKeyPath, "CheckUpdate", "0");
   auto program = Start();
   ASSERT_TRUE(program.has_value());
@@ -106,7 +82,8 @@ TEST_F(ProgramSeamsTest, ThePreferencesChangeTheSettingsTheProgramRunsWith) {
   EXPECT_TRUE(program->mainForm->settings().SelectAll);
   EXPECT_TRUE(program->mainForm->settings().NotAutoBackup);
   EXPECT_EQ(schedulers.creations(), 1);
-  EXPECT_NE(parts.session.scheduler, nullptr) << "held for the rest of the run";
+  EXPECT_NE(program->mainForm->schedulerSession().scheduler, nullptr)
+      << "held for the rest of the run";
 }
 
 }  // namespace

@@ -1,6 +1,15 @@
-#include "app/tool_host.h"
+#include "tools/tool_host.h"
 
-namespace halvex::app {
+namespace halvex::tools {
+
+ToolHost::ToolHost(ui::Panel& panel, const ui::ProgramServices& services) : panel_(panel) {
+  for (const ToolEntry& tool : kTools) {
+    if (tool.makeWindow == kUnbuilt) continue;
+    factories_[static_cast<std::size_t>(tool.kind)] = [&services, make = tool.makeWindow] {
+      return make(services);
+    };
+  }
+}
 
 void ToolHost::SetFactory(ToolKind kind, ToolFactory factory) {
   factories_[static_cast<std::size_t>(kind)] = std::move(factory);
@@ -32,8 +41,9 @@ ToolWindow* ToolHost::Existing(ToolKind kind) const {
 }
 
 bool ToolHost::AnyHoldsToolLinks() const {
-  for (const auto& window : windows_) {
-    if (window && window->HoldsToolLinks()) return true;
+  for (const ToolEntry& tool : kTools) {
+    const auto& window = windows_[static_cast<std::size_t>(tool.kind)];
+    if (tool.holdsToolLinks && window && window->HoldsToolLinks()) return true;
   }
   return false;
 }
@@ -42,4 +52,4 @@ void ToolHost::DestroyAll() {
   for (auto& window : windows_) window.reset();
 }
 
-}  // namespace halvex::app
+}  // namespace halvex::tools
