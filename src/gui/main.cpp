@@ -2,7 +2,7 @@
 // message loop until the program ends.
 #include <string>
 
-#include "app/startup.h"
+#include "app/startup/startup.h"
 #include "gui/win32_program.h"
 
 int main(int argc, char** argv) {

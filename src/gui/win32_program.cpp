@@ -1,6 +1,6 @@
 #include "gui/win32_program.h"
 
-#include "app/product.h"
+#include "app/shared/product.h"
 #include "model/vendor_config.h"
 
 namespace halvex::gui {

@@ -4,9 +4,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app/backup_messages.h"
-#include "app/backup_sheet.h"
-#include "app/reg_backup_form.h"
+#include "app/backup_sheet/backup_messages.h"
+#include "app/backup_sheet/backup_sheet.h"
+#include "app/backup_sheet/reg_backup_form.h"
 #include "tests/support/substitute_program.h"
 
 namespace halvex::testing {

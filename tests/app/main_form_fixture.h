@@ -6,8 +6,8 @@
 #include <ostream>
 #include <string>
 
-#include "app/data_module.h"
-#include "app/main_form.h"
+#include "app/main_window/main_form.h"
+#include "app/shared/data_module.h"
 #include "tests/support/substitute_program.h"
 
 namespace halvex::platform {

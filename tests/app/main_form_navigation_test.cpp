@@ -1,7 +1,7 @@
 // The main window: its look at start, the sheet buttons, the tool links and the header.
 #include <gtest/gtest.h>
 
-#include "app/link_style.h"
+#include "app/shared/link_style.h"
 #include "tests/app/main_form_fixture.h"
 #include "tools/tool_table.h"
 

@@ -2,7 +2,7 @@
 // sheet lists the backup the repair wrote.
 #include <gtest/gtest.h>
 
-#include "app/main_form.h"
+#include "app/main_window/main_form.h"
 #include "tests/app/scan_sheet_fixture.h"
 
 namespace halvex::testing {

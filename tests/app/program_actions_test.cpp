@@ -1,12 +1,12 @@
 // The program's own steps: the update check at start-up and from the tray, and the preferences
 // from the main window's button, over the substitute machine and a scripted update server.
-#include "app/program_actions.h"
+#include "app/startup/program_actions.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app/options_form.h"
-#include "app/startup.h"
+#include "app/options/options_form.h"
+#include "app/startup/startup.h"
 #include "tests/support/substitute_program.h"
 
 namespace halvex::testing {

@@ -1,12 +1,12 @@
 // The scan sheet as the user drives it: Scan Now, the marks, the busy animation, Abort.
-#include "app/scan_sheet_driver.h"
+#include "app/scan_sheet/scan_sheet_driver.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
-#include "app/main_form.h"
+#include "app/main_window/main_form.h"
 #include "tests/app/scan_sheet_fixture.h"
 
 namespace halvex::testing {

@@ -6,10 +6,10 @@
 #include <memory>
 #include <string>
 
-#include "app/data_module.h"
-#include "app/results_view.h"
-#include "app/scan_sheet.h"
-#include "app/scan_sheet_driver.h"
+#include "app/scan_sheet/results_view.h"
+#include "app/scan_sheet/scan_sheet.h"
+#include "app/scan_sheet/scan_sheet_driver.h"
+#include "app/shared/data_module.h"
 #include "model/drive_checks.h"
 #include "tests/support/substitute_program.h"
 

@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "app/elevation.h"
-#include "app/single_instance.h"
-#include "app/startup.h"
+#include "app/startup/elevation.h"
+#include "app/startup/single_instance.h"
+#include "app/startup/startup.h"
 #include "model/registry_object.h"
 #include "platform/substitute/memory_registry.h"
 #include "platform/substitute/recording_window_messages.h"
