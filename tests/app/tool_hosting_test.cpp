@@ -95,5 +95,24 @@ TEST_F(ToolHostingTest, AToolWithoutAWindowYetOnlyUnderlinesItsLink) {
   EXPECT_TRUE(form->Pair(ToolKind::TweakMemory).image.IsShowing());
 }
 
+// Without substitutes the host makes each tool through its row: a built tool's window is of its
+// row's class, and an unbuilt tool opens nothing.
+TEST_F(MainFormTest, EveryToolOpensThroughItsRow) {
+  Make();
+  form->AdvanceBtn.Click();
+  for (const tools::ToolEntry& tool : tools::kTools) {
+    if (tool.hidden) continue;
+    form->ToolLink(tool.kind).Click();
+    const tools::ToolWindow* window = form->tools().Existing(tool.kind);
+    if (tool.makeWindow == tools::kUnbuilt) {
+      EXPECT_EQ(window, nullptr) << tool.linkName;
+    } else {
+      ASSERT_NE(window, nullptr) << tool.linkName;
+      EXPECT_EQ(window->windowClass(), tool.windowClass);
+      EXPECT_TRUE(window->IsShowing()) << tool.linkName;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace halvex::testing
