@@ -3,8 +3,7 @@
 #include <cstdio>
 
 #include "backup/registry_restore.h"
-#include "cli/commands.h"
-#include "cli/machine_access.h"
+#include "cli/verb.h"
 
 namespace halvex::cli {
 namespace {
@@ -26,19 +25,16 @@ std::optional<std::string> OntoTheMachine(platform::FileSystem& files, const std
   return copy;
 }
 
-}  // namespace
-
-int RunRestoreCommand(const RestoreOptions& options) {
-  auto opened = OpenMachine(options.machineFolder);
-  if (const auto* error = std::get_if<std::string>(&opened)) return Fail(*error, kExitUsage);
-  Machine& machine = *std::get<std::unique_ptr<Machine>>(opened);
+VerbResult RunRestore(VerbCall& call) {
+  Machine& machine = call.machine;
   platform::FileSystem& files = machine.platform().files;
+  const std::string& given = *call.line.operand;
 
-  std::string file = options.file;
+  std::string file = given;
   std::optional<std::string> copy;
-  if (options.machineFolder && !files.FileExists(file)) {
+  if (call.line.machineFolder && !files.FileExists(file)) {
     copy = OntoTheMachine(files, file);
-    if (!copy) return Fail(file + " is no file of the machine nor of this computer", kExitFailure);
+    if (!copy) return call.Fail(file + " is no file of the machine nor of this computer");
     file = *copy;
   }
 
@@ -49,26 +45,34 @@ int RunRestoreCommand(const RestoreOptions& options) {
     case backup::RestoreStatus::Restored:
       break;
     case backup::RestoreStatus::NoFile:
-      return Fail(options.file + " cannot be read", kExitFailure);
+      return call.Fail(given + " cannot be read");
     case backup::RestoreStatus::NotRegFile:
-      return Fail(options.file + " is no registry export file (its first line is no header)",
-                  kExitFailure);
+      return call.Fail(given + " is no registry export file (its first line is no header)");
     case backup::RestoreStatus::NoEditor:
-      return Fail("the registry editor could not be started", kExitFailure);
+      return call.Fail("the registry editor could not be started");
     case backup::RestoreStatus::EditorFailed:
-      return Fail("the registry editor did not import " + options.file + " (exit code " +
-                      std::to_string(restore.exitCode) + ")",
-                  kExitFailure);
+      return call.Fail("the registry editor did not import " + given + " (exit code " +
+                       std::to_string(restore.exitCode) + ")");
     case backup::RestoreStatus::NotInRegistry:
-      return Fail("the registry editor ended, but the registry does not hold " + restore.missing +
-                      " of " + options.file,
-                  kExitFailure);
+      return call.Fail("the registry editor ended, but the registry does not hold " +
+                       restore.missing + " of " + given);
   }
-  if (const auto error = machine.SaveChanges()) {
-    return Fail("the restored registry could not be saved: " + *error, kExitFailure);
-  }
-  std::printf("Restored %s\n", options.file.c_str());
-  return kExitSuccess;
+  call.MachineChanged();
+  std::fprintf(call.console.out, "Restored %s\n", given.c_str());
+  return VerbResult::Done;
 }
+
+}  // namespace
+
+extern const Verb kRestoreVerb{
+    .name = "restore",
+    .operand = "FILE",
+    .operandNeeded = "the file to import",
+    .usage =
+        "Imports FILE, a repair or full backup, with the system's registry editor and waits\n"
+        "for it; with --machine, into the machine folder (FILE is a path on the machine,\n"
+        "such as C:\\Program Files\\Halvex\\RepairBackup\\_20260115_120000.reg, or a file of\n"
+        "this computer).",
+    .run = RunRestore};
 
 }  // namespace halvex::cli
