@@ -1,6 +1,7 @@
 #include "backup/repair_backup.h"
 
 #include "backup/backup_names.h"
+#include "backup/reg_export_header.h"
 #include "backup/reg_export_lines.h"
 #include "backup/registry_export.h"
 #include "model/program_folder.h"
@@ -86,6 +87,9 @@ RepairBackupResult WriteRepairBackup(platform::Platform& platform,
   if (!file.HasEntries()) {
     result.status = result.unsavedTargets > 0 ? RepairBackupStatus::NotWritten
                                               : RepairBackupStatus::NothingToSave;
+  } else if (RegExportHeader(platformClass).empty()) {
+    // No registry editor imports a file without its header line: it would be no backup.
+    result.status = RepairBackupStatus::NotWritten;
   } else if (!WriteAndCheck(platform.files, folder, result.path,
                             RegExportFileBytes(file, platform.locale))) {
     result.status = RepairBackupStatus::NotWritten;

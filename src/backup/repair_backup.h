@@ -34,7 +34,7 @@ enum class RepairBackupStatus {
   NothingToSave,  // no registry target, or none that still exists: no file, and no message
   Written,        // the file holds every target that exists
   Incomplete,     // the file is written, but targets that exist could not be read into it
-  NotWritten,     // there was something to save, but the file could not be written
+  NotWritten,     // there was something to save, but no importable file could be written
 };
 
 struct [[nodiscard]] RepairBackupResult {
@@ -59,7 +59,8 @@ struct [[nodiscard]] RepairBackupResult {
 
 // Exports each target (a value, or a whole key tree with all its values and subkeys) with the
 // header of the platform class, and writes the file when it holds anything. The file is read
-// back before it counts as written.
+// back before it counts as written. A platform class without a header (undetermined, Win32s)
+// writes nothing: its file could not be imported, so the backup is NotWritten.
 RepairBackupResult WriteRepairBackup(platform::Platform& platform,
                                      platform::PlatformClass platformClass,
                                      std::span<const scan::RepairTarget> targets);

@@ -53,10 +53,4 @@ std::size_t AddProblem(TRegistryContents& section, ScanCounters& counters, bool 
   return section.size() - 1;
 }
 
-std::size_t AddRepairRecord(TRepairContents& repairs, const registry_content::TContent& problem,
-                            std::string_view status) {
-  repairs.push_back(TRepairRec{problem.KeyPath, std::string(status)});
-  return repairs.size() - 1;
-}
-
 }  // namespace halvex::model

@@ -11,7 +11,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <string_view>
 
 #include "model/abort_flag.h"
 #include "model/drive_checks.h"
@@ -66,10 +65,5 @@ class ScanModel {
 // its count label to the collection's count ("%d").
 std::size_t AddProblem(TRegistryContents& section, ScanCounters& counters, bool selectAll,
                        registry_content::TContent problem);
-
-// How every repair routine records a problem it processed: appends the problem's KeyPath with
-// the outcome text. Returns the new index.
-std::size_t AddRepairRecord(TRepairContents& repairs, const registry_content::TContent& problem,
-                            std::string_view status);
 
 }  // namespace halvex::model

@@ -41,6 +41,16 @@ VerbResult RunRestore(VerbCall& call) {
   const backup::RestoreResult restore =
       backup::RestoreRegistryFile(machine.platform(), machine.processes(), file, {});
   if (copy) (void)files.DeleteFile(*copy);
+  for (std::string skipped : machine.SkippedLines()) {
+    if (skipped.starts_with(file)) skipped.replace(0, file.size(), given);
+    std::fprintf(call.console.err, "warning: skipped %s\n", skipped.c_str());
+  }
+  // What the editor changed stays, as it stays in the live registry, also when the check fails.
+  if (restore.status == backup::RestoreStatus::Restored ||
+      restore.status == backup::RestoreStatus::EditorFailed ||
+      restore.status == backup::RestoreStatus::NotInRegistry) {
+    call.MachineChanged();
+  }
   switch (restore.status) {
     case backup::RestoreStatus::Restored:
       break;
@@ -57,7 +67,6 @@ VerbResult RunRestore(VerbCall& call) {
       return call.Fail("the registry editor ended, but the registry does not hold " +
                        restore.missing + " of " + given);
   }
-  call.MachineChanged();
   std::fprintf(call.console.out, "Restored %s\n", given.c_str());
   return VerbResult::Done;
 }

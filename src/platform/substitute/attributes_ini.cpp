@@ -1,5 +1,7 @@
 #include "platform/substitute/attributes_ini.h"
 
+#include <cstdio>
+
 #include "platform/file_system.h"
 #include "platform/substitute/civil_time.h"
 
@@ -50,6 +52,15 @@ std::optional<std::string> TakeItem(std::string_view item, AttributeOverride& en
   return std::nullopt;
 }
 
+std::string TimeText(FileTime time) {
+  const std::optional<LocalTime> fields = FileTimeToFields(time);
+  if (!fields) return "?";
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", fields->year, fields->month,
+                fields->day, fields->hour, fields->minute, fields->second);
+  return text;
+}
+
 }  // namespace
 
 AttributesIniResult ParseAttributesIni(std::string_view text) {
@@ -72,6 +83,26 @@ AttributesIniResult ParseAttributesIni(std::string_view text) {
     entries.push_back(std::move(entry));
   }
   return entries;
+}
+
+std::string FormatAttributesIni(const std::vector<AttributeOverride>& entries) {
+  std::string text;
+  for (const AttributeOverride& entry : entries) {
+    std::vector<std::string> items;
+    if (entry.attributes) {
+      for (const FlagName& flag : kFlags) {
+        if ((*entry.attributes & flag.bit) != 0) items.emplace_back(flag.name);
+      }
+      if (items.empty()) items.emplace_back("normal");
+    }
+    if (entry.creation) items.push_back("created=" + TimeText(*entry.creation));
+    if (entry.lastWrite) items.push_back("written=" + TimeText(*entry.lastWrite));
+    if (items.empty()) continue;
+    text += entry.path + "=";
+    for (std::size_t i = 0; i < items.size(); ++i) text += (i == 0 ? "" : ",") + items[i];
+    text += "\r\n";
+  }
+  return text;
 }
 
 }  // namespace halvex::platform::substitute
