@@ -3,6 +3,14 @@
 namespace halvex::model {
 namespace {
 
+constexpr bool RowsFollowTheirNumbers() {
+  for (std::size_t i = 0; i < kScanSections.size(); ++i) {
+    if (kScanSections[i].number != static_cast<int>(i) + 1) return false;
+  }
+  return true;
+}
+static_assert(RowsFollowTheirNumbers(), "row i of kScanSections must be section i + 1");
+
 const ScanSectionInfo* FindSection(int section) {
   if (section < 1 || section > kSectionCount) return nullptr;
   return &kScanSections[static_cast<std::size_t>(section - 1)];

@@ -1,5 +1,7 @@
 #include "scan/section_table.h"
 
+#include <utility>
+
 #include "scan/sections/shared_dlls.h"
 
 namespace halvex::scan {
@@ -17,35 +19,64 @@ constexpr RootKey kNoRoot[] = {RootKey::None};
 constexpr RepairStyle kPumping{};
 constexpr RepairStyle kNotPumping{.processMessages = false};
 
+// The table's rows as written, with each section's routines named by the function that gives
+// them, so that the compiler can check the numbering below.
+struct WrittenRow {
+  int number;
+  std::span<const RootKey> roots;
+  std::string_view startKey;
+  RepairStyle repair;
+  const SectionRoutines& (*routines)();
+};
+
+constexpr std::array<WrittenRow, model::kSectionCount> kWrittenRows = {{
+    {1, kClassesRoot, "", {.hiddenRootName = "HKEY_CLASSES_ROOT"}, UnbuiltSection},
+    {2, kCurrentUser, "", kPumping, UnbuiltSection},
+    {3, kMachineThenUsers, "", kPumping, UnbuiltSection},
+    {4, kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDlls", kPumping,
+     SharedDllsSection},
+    {5, kLocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts", kNotPumping,
+     UnbuiltSection},
+    {6, kClassesRoot, "", kPumping, UnbuiltSection},
+    {7, kLocalMachine, "SYSTEM\\CurrentControlSet\\Services", kNotPumping, UnbuiltSection},
+    {8, kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall", kPumping,
+     UnbuiltSection},
+    {9, kLocalMachine, "", {.hiddenRootName = "HKEY_LOCAL_MACHINE"}, UnbuiltSection},
+    {10, kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths", kPumping,
+     UnbuiltSection},
+    {11, kNoRoot, "", kNotPumping, UnbuiltSection},
+    {12, kUsers, "", kPumping, UnbuiltSection},
+    {13, kClassesRoot, "", kPumping, UnbuiltSection},
+    {14, kCurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder",
+     kPumping, UnbuiltSection},
+    {15, kLocalMachine, "Control Panel\\Sounds", kNotPumping, UnbuiltSection},
+    {16, kCurrentUser,
+     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder\\Start Menu2\\Programs",
+     kPumping, UnbuiltSection},
+    {17, kCurrentUser,
+     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\OpenSaveMRU", kPumping,
+     UnbuiltSection},
+}};
+
+constexpr bool RowsFollowTheirNumbers() {
+  for (std::size_t i = 0; i < kWrittenRows.size(); ++i) {
+    if (kWrittenRows[i].number != static_cast<int>(i) + 1) return false;
+    if (kWrittenRows[i].roots.empty() || kWrittenRows[i].routines == nullptr) return false;
+  }
+  return true;
+}
+static_assert(RowsFollowTheirNumbers(),
+              "row i must be section i + 1, with at least one root and its routines");
+
+template <std::size_t... I>
+std::array<SectionRow, model::kSectionCount> MakeRows(std::index_sequence<I...>) {
+  return {{SectionRow{kWrittenRows[I].number, kWrittenRows[I].roots, kWrittenRows[I].startKey,
+                      kWrittenRows[I].repair, kWrittenRows[I].routines()}...}};
+}
+
 const std::array<SectionRow, model::kSectionCount>& Rows() {
-  static const std::array<SectionRow, model::kSectionCount> rows = {{
-      {1, kClassesRoot, "", {.hiddenRootName = "HKEY_CLASSES_ROOT"}, UnbuiltSection()},
-      {2, kCurrentUser, "", kPumping, UnbuiltSection()},
-      {3, kMachineThenUsers, "", kPumping, UnbuiltSection()},
-      {4, kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDlls", kPumping,
-       SharedDllsSection()},
-      {5, kLocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts", kNotPumping,
-       UnbuiltSection()},
-      {6, kClassesRoot, "", kPumping, UnbuiltSection()},
-      {7, kLocalMachine, "SYSTEM\\CurrentControlSet\\Services", kNotPumping, UnbuiltSection()},
-      {8, kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall", kPumping,
-       UnbuiltSection()},
-      {9, kLocalMachine, "", {.hiddenRootName = "HKEY_LOCAL_MACHINE"}, UnbuiltSection()},
-      {10, kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths", kPumping,
-       UnbuiltSection()},
-      {11, kNoRoot, "", kNotPumping, UnbuiltSection()},
-      {12, kUsers, "", kPumping, UnbuiltSection()},
-      {13, kClassesRoot, "", kPumping, UnbuiltSection()},
-      {14, kCurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder",
-       kPumping, UnbuiltSection()},
-      {15, kLocalMachine, "Control Panel\\Sounds", kNotPumping, UnbuiltSection()},
-      {16, kCurrentUser,
-       "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder\\Start Menu2\\Programs",
-       kPumping, UnbuiltSection()},
-      {17, kCurrentUser,
-       "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\OpenSaveMRU", kPumping,
-       UnbuiltSection()},
-  }};
+  static const std::array<SectionRow, model::kSectionCount> rows =
+      MakeRows(std::make_index_sequence<model::kSectionCount>());
   return rows;
 }
 

@@ -4,17 +4,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app/backup_messages.h"
-#include "app/backup_sheet.h"
-#include "app/reg_backup_form.h"
-#include "platform/substitute/fixed_system_info.h"
-#include "platform/substitute/recording_process_starter.h"
-#include "platform/substitute/recording_window_messages.h"
-#include "platform/substitute/scripted_message_boxes.h"
-#include "platform/substitute/scripted_pump.h"
-#include "platform/substitute/substitute_registry_editor.h"
-#include "tests/support/scratch_machine.h"
-#include "ui/recording_window_system.h"
+#include "app/backup_sheet/backup_messages.h"
+#include "app/backup_sheet/backup_sheet.h"
+#include "app/backup_sheet/reg_backup_form.h"
+#include "tests/support/substitute_program.h"
 
 namespace halvex::testing {
 namespace {
@@ -26,7 +19,7 @@ constexpr const char* kFolder = "C:\\Program Files\\Halvex\\RepairBackup\\";
 constexpr platform::FileTime kSecond = 10000000ull;
 constexpr platform::FileTime kJan31 = 133511847070000000ull;  // 2024-01-31 14:25:07 UTC
 
-class BackupWindowsTest : public ::testing::Test {
+class BackupWindowsTest : public ::testing::Test, protected SubstituteProgram {
  protected:
   BackupWindowsTest() {
     machine.AddFolder("C:\\Program Files\\Halvex");
@@ -58,17 +51,7 @@ class BackupWindowsTest : public ::testing::Test {
     return rows;
   }
 
-  ScratchMachine machine;
-  platform::substitute::ScriptedMessageBoxes messages;
-  platform::substitute::ScriptedPump pump;
-  platform::substitute::RecordingProcessStarter processes;
-  platform::substitute::RecordingWindowMessages windowMessages;
-  platform::substitute::FixedSystemInfo system;
-  platform::Desktop desktop{messages, pump, processes, windowMessages, system};
-  ui::RecordingWindowSystem windows;
   app::TDM dm{system, windows, false, nullptr};
-  platform::substitute::SubstituteRegistryEditor editor{machine.registry, machine.files(),
-                                                        machine.registry.codePage()};
   app::BackupServices services{machine.platform(), desktop, editor, windows};
   ui::Form host{"THalvexMainForm"};
   ui::Panel sheetPanel{"BackupSheet"};

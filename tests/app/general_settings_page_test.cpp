@@ -1,6 +1,6 @@
 // The "General Settings" page: what it shows from the registry and the executable, and what OK
 // writes.
-#include "app/general_settings_page.h"
+#include "app/options/general_settings_page.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
 // The main window: its look at start, the sheet buttons, the tool links and the header.
 #include <gtest/gtest.h>
 
-#include "app/link_style.h"
-#include "app/tool_table.h"
+#include "app/shared/link_style.h"
 #include "tests/app/main_form_fixture.h"
+#include "tools/tool_table.h"
 
 namespace halvex::testing {
 namespace {
 
-using app::ToolKind;
+using tools::ToolKind;
 
 TEST_F(MainFormTest, StartsOnTheScanSheetWithItsCaptionRegionAndTrayIcon) {
   Make();
@@ -24,7 +24,7 @@ TEST_F(MainFormTest, StartsOnTheScanSheetWithItsCaptionRegionAndTrayIcon) {
   EXPECT_EQ(form->BackupBtn.imageIndex(), 3);
   EXPECT_EQ(form->AdvanceBtn.imageIndex(), 5);
   EXPECT_EQ(form->AboutBtn.DisplayedImage(), 6);
-  for (const app::ToolEntry& tool : app::kTools) {
+  for (const tools::ToolEntry& tool : tools::kTools) {
     EXPECT_FALSE(form->ToolLink(tool.kind).IsShowing()) << tool.linkName;
   }
   // The tip is the caption the window had when the icon was added.
@@ -56,7 +56,7 @@ TEST_P(SheetButtons, ShowTheirSheetPressedPictureAndLinksOfTheAdvancedSheetOnly)
   EXPECT_EQ(form->ScanBtn.imageIndex(), c.scanImage);
   EXPECT_EQ(form->BackupBtn.imageIndex(), c.backupImage);
   EXPECT_EQ(form->AdvanceBtn.imageIndex(), c.advanceImage);
-  for (const app::ToolEntry& tool : app::kTools) {
+  for (const tools::ToolEntry& tool : tools::kTools) {
     EXPECT_EQ(form->ToolLink(tool.kind).IsShowing(), c.linksShow && !tool.hidden) << tool.linkName;
   }
 }
@@ -105,7 +105,7 @@ TEST_F(MainFormTest, SheetButtonsDoNothingWhileALongLoopRuns) {
   int toolsMade = 0;
   form->tools().SetFactory(ToolKind::TweakMemory, [&] {
     ++toolsMade;
-    return std::make_unique<app::ToolWindow>("TweakRamForm");
+    return std::make_unique<tools::ToolWindow>("TweakRamForm");
   });
   form->ToolLink(ToolKind::TweakMemory).Click();
   ASSERT_NE(form->tools().Existing(ToolKind::TweakMemory), nullptr);
@@ -131,12 +131,12 @@ TEST_F(MainFormTest, TheLastOpenedToolsLinkIsUnderlinedUntilTheAdvancedButton) {
   form->AdvanceBtn.Click();
   form->ToolLink(ToolKind::CleanHistory).Click();
   form->Pair(ToolKind::OptimizeSystem).image.Click();
-  for (const app::ToolEntry& tool : app::kTools) {
+  for (const tools::ToolEntry& tool : tools::kTools) {
     EXPECT_EQ(form->ToolLink(tool.kind).font().underline, tool.kind == ToolKind::OptimizeSystem)
         << tool.linkName;
   }
   form->AdvanceBtn.Click();
-  for (const app::ToolEntry& tool : app::kTools) {
+  for (const tools::ToolEntry& tool : tools::kTools) {
     EXPECT_FALSE(form->ToolLink(tool.kind).font().underline) << tool.linkName;
   }
 }
@@ -174,7 +174,7 @@ TEST_P(RestorePointLink, OpensOnTheNtFamilyWarnsOnWindows95AndOtherwiseDoesNothi
   system.version.platformId = c.platformId;
   Make();
   form->tools().SetFactory(ToolKind::RestorePoint,
-                           [] { return std::make_unique<app::ToolWindow>("SysRestoreForm"); });
+                           [] { return std::make_unique<tools::ToolWindow>("SysRestoreForm"); });
   form->AdvanceBtn.Click();
   form->ToolLink(ToolKind::RestorePoint).Click();
 

@@ -2,8 +2,7 @@
 // sheet lists the backup the repair wrote.
 #include <gtest/gtest.h>
 
-#include "app/main_form.h"
-#include "platform/substitute/substitute_registry_editor.h"
+#include "app/main_window/main_form.h"
 #include "tests/app/scan_sheet_fixture.h"
 
 namespace halvex::testing {
@@ -13,14 +12,10 @@ class MainFormRepairTest : public ScanSheetTest {
  protected:
   MainFormRepairTest() {
     settings.OneTime = false;
-    form = std::make_unique<app::THalvexMainForm>(app::MainFormServices{
-        windows, desktop, machine.files(), busy, dm, settings, "", &platform, &editor});
+    form = std::make_unique<app::THalvexMainForm>(programServices, dm, settings, "");
     windows.Show(*form);
   }
 
-  platform::Platform platform = machine.platform();
-  platform::substitute::SubstituteRegistryEditor editor{machine.registry, machine.files(),
-                                                        machine.registry.codePage()};
   std::unique_ptr<app::THalvexMainForm> form;
 };
 

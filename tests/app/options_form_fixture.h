@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/options_form.h"
+#include "app/options/options_form.h"
 #include "platform/substitute/recording_process_starter.h"
 #include "platform/substitute/scripted_http_client.h"
 #include "platform/substitute/scripted_message_boxes.h"

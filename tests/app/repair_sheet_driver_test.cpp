@@ -1,14 +1,13 @@
 // The repair on the scan sheet as the user drives it: Repair with the first full backup offer,
 // the backup message or the question when the backup fails, "NotAutoBackup", the repair dialog
 // with Cancel, the finish list and its colours, and Finish.
-#include "app/repair_sheet_driver.h"
+#include "app/scan_sheet/repair_sheet_driver.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app/first_full_backup_dialog.h"
+#include "app/backup_sheet/first_full_backup_dialog.h"
 #include "model/registry_object.h"
-#include "platform/substitute/substitute_registry_editor.h"
 #include "tests/app/scan_sheet_fixture.h"
 
 namespace halvex::testing {
@@ -69,8 +68,6 @@ class RepairSheetTest : public ScanSheetTest {
     return key.ReadString(name);
   }
 
-  platform::substitute::SubstituteRegistryEditor editor{machine.registry, machine.files(),
-                                                        machine.registry.codePage()};
   ui::Form mainWindow{"THalvexMainForm"};
   app::RepairSheetDriver repair{
       sheet,

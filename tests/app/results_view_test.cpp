@@ -1,5 +1,5 @@
 // The "Repair" page after a scan: the result rows, the drawn problems, marks and exclusions.
-#include "app/results_view.h"
+#include "app/scan_sheet/results_view.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

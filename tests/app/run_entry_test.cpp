@@ -1,6 +1,6 @@
 // The start-with-Windows entry: written quoted when the path has blanks, recognised in both
 // forms, and removed only when it is this program's own.
-#include "app/run_entry.h"
+#include "app/options/run_entry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The scan sheet as the user drives it: Scan Now, the marks, the busy animation, Abort.
-#include "app/scan_sheet_driver.h"
+#include "app/scan_sheet/scan_sheet_driver.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
-#include "app/main_form.h"
+#include "app/main_window/main_form.h"
 #include "tests/app/scan_sheet_fixture.h"
 
 namespace halvex::testing {
@@ -134,13 +134,11 @@ namespace {
 class MainFormScanTest : public ScanSheetTest {
  protected:
   std::unique_ptr<app::THalvexMainForm> MakeForm(std::string startArgument) {
-    auto form = std::make_unique<app::THalvexMainForm>(
-        app::MainFormServices{windows, desktop, machine.files(), busy, dm, settings,
-                              std::move(startArgument), &platform});
+    auto form = std::make_unique<app::THalvexMainForm>(programServices, dm, settings,
+                                                       std::move(startArgument));
     windows.Show(*form);
     return form;
   }
-  platform::Platform platform = machine.platform();
 };
 
 TEST_F(MainFormScanTest, AStartArgumentScansAboutOneSecondAfterTheFirstActivation) {

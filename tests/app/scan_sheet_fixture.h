@@ -6,27 +6,23 @@
 #include <memory>
 #include <string>
 
-#include "app/data_module.h"
-#include "app/results_view.h"
-#include "app/scan_sheet.h"
-#include "app/scan_sheet_driver.h"
+#include "app/scan_sheet/results_view.h"
+#include "app/scan_sheet/scan_sheet.h"
+#include "app/scan_sheet/scan_sheet_driver.h"
+#include "app/shared/data_module.h"
 #include "model/drive_checks.h"
-#include "platform/substitute/fixed_system_info.h"
-#include "platform/substitute/recording_process_starter.h"
-#include "platform/substitute/recording_window_messages.h"
-#include "platform/substitute/scripted_message_boxes.h"
-#include "platform/substitute/scripted_pump.h"
-#include "tests/support/scratch_machine.h"
-#include "ui/recording_window_system.h"
+#include "tests/support/substitute_program.h"
 
 namespace halvex::testing {
 
 inline constexpr const char* kSharedDllsKey =
     "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDlls";
 
-class ScanSheetTest : public ::testing::Test {
+class ScanSheetTest : public ::testing::Test, protected SubstituteProgram {
  protected:
-  ScanSheetTest() {
+  ScanSheetTest()
+      : SubstituteProgram({},
+                          {{'C', platform::DriveType::Fixed}, {'D', platform::DriveType::CdRom}}) {
     settings.SelectAll = true;
     machine.AddFolder("C:\\Program Files\\Halvex");
     model.ExcludedDrives = model::BuildExcludedDriveList(machine.files(), model.abortFlag);
@@ -42,16 +38,6 @@ class ScanSheetTest : public ::testing::Test {
   const std::string& Count(int section) { return sheet.sections[section - 1].count.caption(); }
   int Page() const { return sheet.ScanNotebook.pageIndex(); }
 
-  ScratchMachine machine{{},
-                         {{'C', platform::DriveType::Fixed}, {'D', platform::DriveType::CdRom}}};
-  platform::substitute::ScriptedMessageBoxes messages;
-  platform::substitute::ScriptedPump pump;
-  platform::substitute::RecordingProcessStarter processes;
-  platform::substitute::RecordingWindowMessages windowMessages;
-  platform::substitute::FixedSystemInfo system;
-  platform::Desktop desktop{messages, pump, processes, windowMessages, system};
-  ui::RecordingWindowSystem windows;
-  ui::BusyState busy;
   model::TMyRegistryInfo settings;
   model::ScanModel model;
   app::TDM dm{system, windows, false, nullptr};

@@ -1,6 +1,6 @@
 // The "Scheduling" page over the substitute task scheduler: the daily "Halvo.job", its failures
 // and the current task of the program run.
-#include "app/scheduled_scan.h"
+#include "app/options/scheduled_scan.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // The splash, the hint window and the About dialog as other windows use them.
 #include <gtest/gtest.h>
 
-#include "app/about_form.h"
-#include "app/data_module.h"
-#include "app/hint_form.h"
-#include "app/start_form.h"
+#include "app/main_window/about_form.h"
+#include "app/shared/data_module.h"
+#include "app/shared/hint_form.h"
+#include "app/startup/start_form.h"
 #include "platform/substitute/fixed_system_info.h"
 #include "platform/substitute/recording_process_starter.h"
 #include "ui/recording_canvas.h"

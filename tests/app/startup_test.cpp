@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "app/elevation.h"
-#include "app/single_instance.h"
-#include "app/startup.h"
+#include "app/startup/elevation.h"
+#include "app/startup/single_instance.h"
+#include "app/startup/startup.h"
 #include "model/registry_object.h"
 #include "platform/substitute/memory_registry.h"
 #include "platform/substitute/recording_window_messages.h"
@@ -224,32 +224,25 @@ INSTANTIATE_TEST_SUITE_P(Cases, ArgumentQuoting,
                          [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 // The whole start, with every service recorded.
-class StartProgramTest : public ::testing::Test {
+class StartProgramTest : public ::testing::Test, protected SubstituteProgram {
  protected:
+  StartProgramTest() : SubstituteProgram({}, {}) {}
+
   std::optional<app::RunningProgram> Start(const std::string& argument = {}) {
-    return app::StartProgram({registry, files, desktop, windows, busy},
-                             {[this] {
-                                ++settingsLoads;
-                                return settings;
-                              },
-                              [this] {
-                                ++updateChecks;
-                                if (updateEnds) windows.Terminate();
-                              },
-                              {}},
-                             argument);
+    return app::StartProgram(programServices, argument,
+                             {.loadSettings =
+                                  [this] {
+                                    ++settingsLoads;
+                                    return settings;
+                                  },
+                              .checkForUpdate =
+                                  [this] {
+                                    ++updateChecks;
+                                    if (updateEnds) windows.Terminate();
+                                  }});
   }
 
-  MemoryRegistry registry;
-  platform::substitute::ScriptedMessageBoxes messages;
-  platform::substitute::ScriptedPump pump;
-  platform::substitute::RecordingProcessStarter processes;
-  platform::substitute::RecordingWindowMessages windowMessages;
-  platform::substitute::FixedSystemInfo system;
-  platform::Desktop desktop{messages, pump, processes, windowMessages, system};
-  platform::substitute::HostFileSystem files{{}, {}};
-  ui::RecordingWindowSystem windows;
-  ui::BusyState busy;
+  MemoryRegistry& registry = machine.registry;
   model::TMyRegistryInfo settings;
   int settingsLoads = 0;
   int updateChecks = 0;

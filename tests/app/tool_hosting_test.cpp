@@ -7,13 +7,13 @@
 namespace halvex::testing {
 namespace {
 
-using app::ToolKind;
+using tools::ToolKind;
 
 // A tool window that reports its end, and can hold the links as the junk cleaner's scan does.
-class ProbeTool : public app::ToolWindow {
+class ProbeTool : public tools::ToolWindow {
  public:
   ProbeTool(int& destroyed, bool& holdLinks)
-      : app::ToolWindow("ProbeForm"), destroyed_(destroyed), holdLinks_(holdLinks) {}
+      : tools::ToolWindow("ProbeForm"), destroyed_(destroyed), holdLinks_(holdLinks) {}
   ~ProbeTool() override { ++destroyed_; }
   bool HoldsToolLinks() const override { return holdLinks_; }
 
@@ -41,7 +41,7 @@ class ToolHostingTest : public MainFormTest {
 
 TEST_F(ToolHostingTest, AToolOpensInsideTheAdvancePanelAndFillsIt) {
   form->ToolLink(ToolKind::StartupManager).Click();
-  app::ToolWindow* tool = form->tools().Existing(ToolKind::StartupManager);
+  tools::ToolWindow* tool = form->tools().Existing(ToolKind::StartupManager);
   ASSERT_NE(tool, nullptr);
   EXPECT_EQ(tool->parent(), &form->AdvancePanel);
   EXPECT_EQ(tool->PlacedBounds(), ui::Rect::At(0, 0, 541, 449));
@@ -51,7 +51,7 @@ TEST_F(ToolHostingTest, AToolOpensInsideTheAdvancePanelAndFillsIt) {
 
 TEST_F(ToolHostingTest, OpeningAgainShowsTheSameWindowInFrontOfTheOthers) {
   form->ToolLink(ToolKind::StartupManager).Click();
-  app::ToolWindow* startup = form->tools().Existing(ToolKind::StartupManager);
+  tools::ToolWindow* startup = form->tools().Existing(ToolKind::StartupManager);
   form->ToolLink(ToolKind::JunkFilesCleaner).Click();
   EXPECT_FALSE(startup->IsShowing());
   form->Pair(ToolKind::StartupManager).label.Click();
@@ -93,6 +93,25 @@ TEST_F(ToolHostingTest, AToolWithoutAWindowYetOnlyUnderlinesItsLink) {
   EXPECT_EQ(form->tools().Existing(ToolKind::TweakMemory), nullptr);
   EXPECT_TRUE(form->ToolLink(ToolKind::TweakMemory).font().underline);
   EXPECT_TRUE(form->Pair(ToolKind::TweakMemory).image.IsShowing());
+}
+
+// Without substitutes the host makes each tool through its row: a built tool's window is of its
+// row's class, and an unbuilt tool opens nothing.
+TEST_F(MainFormTest, EveryToolOpensThroughItsRow) {
+  Make();
+  form->AdvanceBtn.Click();
+  for (const tools::ToolEntry& tool : tools::kTools) {
+    if (tool.hidden) continue;
+    form->ToolLink(tool.kind).Click();
+    const tools::ToolWindow* window = form->tools().Existing(tool.kind);
+    if (tool.makeWindow == tools::kUnbuilt) {
+      EXPECT_EQ(window, nullptr) << tool.linkName;
+    } else {
+      ASSERT_NE(window, nullptr) << tool.linkName;
+      EXPECT_EQ(window->windowClass(), tool.windowClass);
+      EXPECT_TRUE(window->IsShowing()) << tool.linkName;
+    }
+  }
 }
 
 }  // namespace

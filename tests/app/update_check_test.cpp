@@ -1,5 +1,5 @@
 // The update check on the substitute machine with a scripted update server.
-#include "app/update_check.h"
+#include "app/startup/update_check.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/options_form.h"
+#include "app/options/options_form.h"
 #include "platform/substitute/fixed_clock.h"
 #include "platform/substitute/memory_registry.h"
 #include "platform/substitute/recording_process_starter.h"

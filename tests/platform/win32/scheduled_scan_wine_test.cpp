@@ -2,7 +2,7 @@
 // 21:15 every 2 days saved, then shown again by a later run, then deleted.
 #include <gtest/gtest.h>
 
-#include "app/scheduled_scan.h"
+#include "app/options/scheduled_scan.h"
 #include "platform/substitute/fixed_clock.h"
 #include "platform/substitute/scripted_message_boxes.h"
 #include "platform/win32/win32_task_scheduler.h"

@@ -3,7 +3,7 @@
 // the substitute registry, so that the test leaves the prefix's settings alone.
 #include <gtest/gtest.h>
 
-#include "app/update_check.h"
+#include "app/startup/update_check.h"
 #include "model/program_folder.h"
 #include "model/registry_object.h"
 #include "platform/substitute/fixed_clock.h"

@@ -1,0 +1,29 @@
+#pragma once
+// The live machine through the Win32 bindings: the registry, the files, the locale, the clock,
+// the shortcuts and the registry editor's runner, with the Platform bundle over them. Halvex.exe
+// and the live halvex-cli both run on this one.
+#include "platform/platform.h"
+#include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_locale.h"
+#include "platform/win32/win32_process_runner.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_shell_links.h"
+
+namespace halvex::platform::win32 {
+
+struct Win32Machine {
+  Win32Registry registry;
+  Win32FileSystem files;
+  Win32Locale locale;
+  Win32Clock clock;
+  Win32ShellLinks links;
+  Win32ProcessRunner registryEditor;
+  Platform platform{registry, files, locale, clock, links};
+
+  Win32Machine() = default;
+  Win32Machine(const Win32Machine&) = delete;
+  Win32Machine& operator=(const Win32Machine&) = delete;
+};
+
+}  // namespace halvex::platform::win32
