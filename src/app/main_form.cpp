@@ -7,6 +7,7 @@
 #include "app/link_style.h"
 #include "app/product.h"
 #include "model/text_format.h"
+#include "model/vendor_config.h"
 
 namespace halvex::app {
 
@@ -140,6 +141,10 @@ void THalvexMainForm::AboutBtnClick() {
   TAboutForm about(services_.desktop.processes, services_.settings.HomePage,
                    services_.dm.LogoImageList);
   (void)services_.windows.ShowModal(about);
+}
+
+void THalvexMainForm::abHomeURLClick() {
+  (void)OpenUrlInBrowser(services_.desktop.processes, model::kVendorHomePage);
 }
 
 void THalvexMainForm::OpenMenuClick() {

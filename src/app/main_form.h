@@ -78,6 +78,8 @@ class THalvexMainForm : public ui::Form {
   void HelpBtnClick();
   void OptionsBtnClick();
   void AboutBtnClick();
+  // The home link at the bottom of the left panel: the vendor's home page, not the setting.
+  void abHomeURLClick();
   // The tray menu.
   void OpenMenuClick();
   void Home1Click();
