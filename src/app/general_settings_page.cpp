@@ -73,7 +73,7 @@ GeneralSettingsPage LoadGeneralSettings(platform::Platform& platform,
 
 void SaveGeneralSettings(platform::Platform& platform, const std::string& executablePath,
                          const GeneralSettingsPage& page, model::TMyRegistryInfo& settings) {
-  (void)WriteRunAtStartup(platform.registry, platform.locale, executablePath, page.ChkRun);
+  (void)WriteRunAtStartup(platform.registry, executablePath, page.ChkRun);
 
   model::RegistryObject key(platform.registry);
   key.SetRootKey(platform::RootKey::CurrentUser);

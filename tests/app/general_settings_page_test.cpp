@@ -94,13 +94,14 @@ TEST_F(GeneralSettingsPageTest, OkWritesTheBoxesAndTheRecordFollows) {
   EXPECT_FALSE(machine.ValueExists(kRunKeyPath, "Halvex.exe"));
 }
 
-TEST_F(GeneralSettingsPageTest, OkWithTheBoxUntickedLeavesAnotherProgramsEntry) {
+TEST_F(GeneralSettingsPageTest, OkWithTheBoxUntickedDeletesTheEntryOfAMovedCopy) {
   machine.SetString(kRunKeyPath, "Halvex.exe", "D:\\Old\\Halvex.exe");
   model::TMyRegistryInfo settings;
   GeneralSettingsPage page = LoadGeneralSettings(machine.platform(), kProgram);
-  EXPECT_FALSE(page.ChkRun) << "an entry for another path is not this program's";
+  EXPECT_FALSE(page.ChkRun) << "an entry for another path does not start this copy";
   SaveGeneralSettings(machine.platform(), kProgram, page, settings);
-  EXPECT_TRUE(machine.ValueExists(kRunKeyPath, "Halvex.exe"));
+  EXPECT_FALSE(machine.ValueExists(kRunKeyPath, "Halvex.exe"))
+      << "the value under the program's name is the program's entry";
 }
 
 }  // namespace
