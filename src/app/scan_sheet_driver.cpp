@@ -60,7 +60,7 @@ void ScanSheetDriver::ShowFinishPage() {
   if (onFinishListChanged) onFinishListChanged();
   ui::Notebook& pages = sheet_.ScanNotebook;
   pages.SetPageIndex(pages.PageIndexOf("ScanSections") + 2);
-  sheet_.SetScanPageState(ScanPageState::Finish);
+  sheet_.ShowNothingFound();
 }
 
 void ScanSheetDriver::ScanAllSections() {

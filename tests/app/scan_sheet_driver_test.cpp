@@ -46,6 +46,9 @@ TEST_F(ScanSheetTest, WithNoSectionChosenTheFinishPageSaysNothingWasFound) {
   for (int section = 1; section <= 17; ++section) {
     EXPECT_EQ(Mark(section).imageIndex(), ui::Picture::kNoImage) << "section " << section;
   }
+  // Nothing was repaired or backed up, so the step says so rather than "Repair done".
+  EXPECT_EQ(sheet.ScanStepImage.imageList()->resource, "ScanNothingFound");
+  EXPECT_EQ(sheet.ScanStepImage1.imageList()->resource, "ScanFinish1");
 }
 
 TEST_F(ScanSheetTest, AbortKeepsTheSectionsScannedAndLeavesTheRestBlank) {
