@@ -156,8 +156,7 @@ void THalvexMainForm::Home1Click() {
 }
 
 void THalvexMainForm::Exit1Click() {
-  if (hooks_.clearSelections) hooks_.clearSelections();
-  services_.windows.Terminate();
+  EndProgram();
 }
 
 bool THalvexMainForm::OnProgramMessage(std::uint32_t message, std::intptr_t lParam) {
@@ -191,9 +190,14 @@ void THalvexMainForm::TrayMessage(std::intptr_t event) {
 }
 
 void THalvexMainForm::QuitRequest() {
-  // A running scan stops at its next item; the program ends once its handler has returned.
+  EndProgram();
+}
+
+void THalvexMainForm::EndProgram() {
+  // A running scan stops at its next entry; the program ends once its handler has returned.
   scanModel_.abortFlag = model::abort_flag::kStopScan;
-  if (hooks_.clearSelections) hooks_.clearSelections();
+  results_->RepairGrid.SetSelectedIndex(ui::ListView::kNone);
+  if (backupSheet_) backupSheet_->BackupDataListView.SetSelectedIndex(ui::ListView::kNone);
   services_.windows.Terminate();
 }
 

@@ -49,10 +49,9 @@ struct MainFormServices {
 struct MainFormHooks {
   // The preferences dialog, which changes the program's settings record.
   std::function<void(model::TMyRegistryInfo& settings)> showOptions{};
-  std::function<void()> fillBackupList{};   // the backup sheet's list, before the sheet shows
-  std::function<void()> clearSelections{};  // of the result list and the backup list, at exit
-  std::function<void()> checkForUpdate{};   // the tray menu's "Update online"
-  std::function<void()> scanNow{};          // the automatic scan of a start with an argument
+  std::function<void()> fillBackupList{};  // the backup sheet's list, before the sheet shows
+  std::function<void()> checkForUpdate{};  // the tray menu's "Update online"
+  std::function<void()> scanNow{};         // the automatic scan of a start with an argument
 };
 
 class THalvexMainForm : public ui::Form {
@@ -145,6 +144,9 @@ class THalvexMainForm : public ui::Form {
   bool OnProgramMessage(std::uint32_t message, std::intptr_t lParam);
   void TrayMessage(std::intptr_t event);
   void QuitRequest();
+  // Both ways of ending the program: a running scan stops at its next entry, the selections of
+  // the result list and the backup list are cleared, and the message loop ends.
+  void EndProgram();
   void FirstActivation();
 
   MainFormServices services_;

@@ -53,11 +53,13 @@ TEST_F(MainFormTest, OtherTrayEventsAndOtherMessagesChangeNothing) {
 }
 
 TEST_F(MainFormTest, TheQuitRequestStopsAScanClearsTheSelectionsAndEnds) {
-  int clears = 0;
-  Make({.clearSelections = [&] { ++clears; }});
+  Make();
+  ui::ListView& results = form->results().RepairGrid;
+  results.AddRow({"All Problems", {"0", "0"}});
+  results.SetSelectedIndex(0);
   ASSERT_TRUE(form->HandleMessage(kTray, 0, 16));
   EXPECT_EQ(form->scanModel().abortFlag, model::abort_flag::kStopScan);
-  EXPECT_EQ(clears, 1);
+  EXPECT_EQ(results.selectedIndex(), ui::ListView::kNone);
   EXPECT_TRUE(windows.terminated());
 }
 
@@ -77,11 +79,14 @@ TEST_F(MainFormTest, AQuitRequestDuringALongLoopEndsTheLoopAtItsNextItem) {
   EXPECT_TRUE(windows.terminated());
 }
 
-TEST_F(MainFormTest, ExitClearsTheSelectionsAndEnds) {
-  int clears = 0;
-  Make({.clearSelections = [&] { ++clears; }});
+TEST_F(MainFormTest, ExitStopsAScanClearsTheSelectionsAndEnds) {
+  Make();
+  ui::ListView& results = form->results().RepairGrid;
+  results.AddRow({"All Problems", {"0", "0"}});
+  results.SetSelectedIndex(0);
   ASSERT_TRUE(dm->MainPopupMenu.Choose("Exit1"));
-  EXPECT_EQ(clears, 1);
+  EXPECT_EQ(form->scanModel().abortFlag, model::abort_flag::kStopScan);
+  EXPECT_EQ(results.selectedIndex(), ui::ListView::kNone);
   EXPECT_TRUE(windows.terminated());
 }
 
