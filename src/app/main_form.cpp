@@ -48,11 +48,14 @@ void THalvexMainForm::FormCreate() {
 
   onResize = [this] { SetRoundedRegion(24, 24, 2); };
   onClose = [this](ui::CloseAction& action) {
-    // Closing only hides the program in the tray.
+    // Closing only hides the program in the tray; without an icon there (the taskbar was not
+    // ready) it stays a taskbar button, or nothing could bring it back.
     action = ui::CloseAction::None;
     services_.windows.MinimizeApplication();
-    services_.windows.HideTaskbarButton();
+    if (trayIconAdded_) services_.windows.HideTaskbarButton();
   };
+  // A restarted taskbar has lost the icon.
+  onTaskbarCreated = [this] { trayIconAdded_ = services_.windows.AddTrayIcon(trayIcon_, *this); };
   onActivate = [this] { FirstActivation(); };
   onMessage = [this](std::uint32_t message, std::uintptr_t, std::intptr_t lParam) {
     return OnProgramMessage(message, lParam);

@@ -18,6 +18,10 @@ class RecordingWindowSystem final : public WindowSystem {
   void OnModal(const std::string& formName, ModalScript script) {
     modalScripts_[formName] = std::move(script);
   }
+  // Every later tray icon is refused, as before the taskbar is ready.
+  void FailTrayIcons(bool fail) { failTrayIcons_ = fail; }
+  // A restarted taskbar holds no icons; the windows learn it through Form::TaskbarCreated.
+  void RestartTaskbar() { trayIcons_.clear(); }
   // The item the user picks from the next popup menu; empty picks none.
   void PickFromNextMenu(std::string itemName) { nextMenuPick_ = std::move(itemName); }
 
@@ -72,6 +76,7 @@ class RecordingWindowSystem final : public WindowSystem {
   std::vector<Timer*> timers_;
   std::vector<MenuShown> menus_;
   std::vector<std::pair<TrayIcon, std::string>> trayIcons_;
+  bool failTrayIcons_ = false;
   bool minimized_ = false;
   bool taskbarHidden_ = false;
   bool terminated_ = false;

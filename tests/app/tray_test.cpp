@@ -112,6 +112,38 @@ TEST_F(MainFormTest, TheRestoreMessageBringsBackOnlyAMinimizedWindow) {
   EXPECT_FALSE(windows.IsApplicationMinimized());
 }
 
+// A restarted taskbar has lost every icon; the program puts its own back, or the user could no
+// longer reach a program hidden in the tray.
+TEST_F(MainFormTest, ARestartedTaskbarGetsTheIconBack) {
+  Make();
+  windows.RestartTaskbar();
+  ASSERT_TRUE(windows.trayIcons().empty());
+  form->TaskbarCreated();
+  ASSERT_EQ(windows.trayIcons().size(), 1u);
+  EXPECT_EQ(windows.trayIcons()[0].first.callbackMessage, 0x500u);
+  EXPECT_EQ(windows.trayIcons()[0].first.tip, "Hal Vex");
+  EXPECT_EQ(windows.trayIcons()[0].second, "HalvexMainForm");
+}
+
+// Without an icon (the taskbar was not ready at start-up) a hidden program could not be reached
+// again: closing only minimizes it, until the taskbar comes and the icon with it.
+TEST_F(MainFormTest, WithoutATrayIconClosingMinimizesAndKeepsTheTaskbarButton) {
+  windows.FailTrayIcons(true);
+  Make();
+  ASSERT_TRUE(windows.trayIcons().empty());
+  ASSERT_TRUE(form->CloseBtn.Click());
+  EXPECT_TRUE(windows.IsApplicationMinimized());
+  EXPECT_FALSE(windows.taskbarHidden());
+  EXPECT_FALSE(windows.terminated());
+
+  windows.FailTrayIcons(false);
+  windows.RestoreApplication();
+  form->TaskbarCreated();
+  ASSERT_EQ(windows.trayIcons().size(), 1u);
+  ASSERT_TRUE(form->CloseBtn.Click());
+  EXPECT_TRUE(windows.taskbarHidden()) << "with the icon back, closing hides in the tray again";
+}
+
 TEST_F(MainFormTest, TheIconGoesWithTheWindowAndTheMenuForgetsIt) {
   Make();
   form.reset();

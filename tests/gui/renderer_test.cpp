@@ -400,5 +400,16 @@ TEST_F(RendererTest, TheFormsRegionAndCloseGoThroughTheModel) {
   EXPECT_TRUE(IsWindowVisible(window)) << "a refused close keeps the window";
 }
 
+TEST_F(RendererTest, TheTaskbarsRestartReachesTheModel) {
+  int restarts = 0;
+  form.onTaskbarCreated = [&] { ++restarts; };
+  Show();
+  // The taskbar broadcasts this registered message to every top-level window when it starts.
+  const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+  ASSERT_NE(taskbarCreated, 0u);
+  SendMessageA(Window(form), taskbarCreated, 0, 0);
+  EXPECT_EQ(restarts, 1);
+}
+
 }  // namespace
 }  // namespace halvex::ui::win32
