@@ -42,6 +42,9 @@ void THalvexMainForm::FormCreate() {
   trayIcon_.iconResource = "MAINICON";
   trayIcon_.SetTip(caption());
   trayIconAdded_ = services_.windows.AddTrayIcon(trayIcon_, *this);
+  // Where user account control runs the copy that stays elevated, a second start and the quit
+  // request come from less privileged programs: let exactly their two messages through.
+  services_.windows.AllowMessagesFromOtherPrograms(*this, {kRestoreMessage, kTrayMessage});
 
   SetCaption(model::FormatText("%s v%s", kProductName, kVersion));
   AboutBtn.SetImageIndex(6);

@@ -144,6 +144,16 @@ TEST_F(MainFormTest, WithoutATrayIconClosingMinimizesAndKeepsTheTaskbarButton) {
   EXPECT_TRUE(windows.taskbarHidden()) << "with the icon back, closing hides in the tray again";
 }
 
+// With user account control the copy that stays is elevated, and the system drops messages at
+// WM_USER and above from less privileged programs unless the window allows them: exactly the
+// restore message of a second start and the tray's (the quit request) are allowed.
+TEST_F(MainFormTest, TheMainWindowAcceptsTheRestoreAndTrayMessagesFromOtherPrograms) {
+  Make();
+  ASSERT_EQ(windows.messagesAllowed().size(), 1u);
+  EXPECT_EQ(windows.messagesAllowed()[0].first, "HalvexMainForm");
+  EXPECT_EQ(windows.messagesAllowed()[0].second, (std::vector<std::uint32_t>{kRestore, kTray}));
+}
+
 TEST_F(MainFormTest, TheIconGoesWithTheWindowAndTheMenuForgetsIt) {
   Make();
   form.reset();
