@@ -6,6 +6,7 @@
 #include "model/path_text.h"
 #include "model/registry_object.h"
 #include "model/text_search.h"
+#include "platform/text_lines.h"
 
 namespace halvex::app {
 namespace {
@@ -65,7 +66,7 @@ GeneralSettingsPage LoadGeneralSettings(platform::Platform& platform,
     for (const FlagBox& flag : kFlagBoxes) {
       page.*flag.box = model::ReadSetting(key, flag.value) == "1";
     }
-    version = std::string(model::TrimText(model::ReadSetting(key, "Version")));
+    version = std::string(platform::TrimText(model::ReadSetting(key, "Version")));
   }
   page.LabelVer = VersionLine(platform, executablePath, version);
   return page;

@@ -1,7 +1,7 @@
 #include "app/repair_dialog_form.h"
 
 #include "app/product.h"
-#include "scan/repair_driver.h"
+#include "repair/repair_driver.h"
 
 namespace halvex::app {
 

@@ -1,25 +1,16 @@
 #include "app/repair_sheet_driver.h"
 
-#include <charconv>
-
 #include "app/first_full_backup_dialog.h"
 #include "app/product.h"
-#include "scan/finish_list.h"
+#include "repair/finish_list.h"
 
 namespace halvex::app {
 namespace {
 
 constexpr int kStatusWidth = 120;
-constexpr std::size_t kSectionNumber = 1;  // the result list's hidden sub-item
 
 ui::Color ColourOf(scan::StatusColour colour) {
   return ui::Color::Rgb(colour.red, colour.green, colour.blue);
-}
-
-int SectionNumberOf(const std::string& text) {
-  int number = -1;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-  return error == std::errc() && end == text.data() + text.size() ? number : -1;
 }
 
 }  // namespace
@@ -54,11 +45,7 @@ ui::ListRow RepairSheetDriver::FinishListViewData(int row) const {
 }
 
 std::vector<int> RepairSheetDriver::ResultRowSections() const {
-  std::vector<int> sections;
-  for (int row = 0; row < results_.RepairGrid.rowCount(); ++row) {
-    sections.push_back(SectionNumberOf(results_.RepairGrid.SubItem(row, kSectionNumber)));
-  }
-  return sections;
+  return results_.resultRowSections();
 }
 
 void RepairSheetDriver::RefreshFinishList() {

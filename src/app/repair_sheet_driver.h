@@ -14,7 +14,7 @@
 #include "app/scan_sheet.h"
 #include "model/scan_model.h"
 #include "model/settings.h"
-#include "scan/repair_driver.h"
+#include "repair/repair_driver.h"
 #include "ui/busy_state.h"
 #include "ui/list_view.h"
 
@@ -43,7 +43,7 @@ class RepairSheetDriver final : private scan::RepairConversation, private scan::
 
   // FinishListViewData: row i is repair record i.
   ui::ListRow FinishListViewData(int row) const;
-  // The hidden section numbers of the result list's rows; a text that is no number is -1.
+  // The section numbers of the result list's rows, top to bottom.
   std::vector<int> ResultRowSections() const;
 
   // The repair dialog while a repair runs; nullptr otherwise.

@@ -1,8 +1,8 @@
 #include "app/results_view.h"
 
-#include <algorithm>
-
-#include "model/ignore_list.h"
+#include "app/product.h"
+#include "model/problem_exclusion.h"
+#include "model/result_rows.h"
 #include "model/scan_sections.h"
 #include "model/text_format.h"
 
@@ -12,8 +12,7 @@ namespace {
 constexpr int kGridHeight = 118;
 constexpr int kHeadingHeight = 22;
 constexpr int kProblemRowHeight = 70;
-constexpr std::size_t kShownCount = 0;     // sub-item shown in the second column
-constexpr std::size_t kSectionNumber = 1;  // hidden sub-item
+constexpr std::size_t kShownCount = 0;  // sub-item shown in the second column
 constexpr ui::Color kSelectedRowFill = ui::Color::Rgb(0xD9, 0xF2, 0xFF);
 // The exclude button sits at the list's top right, its right edge 12 pixels left of x = 510 and
 // its bottom edge 4 pixels above y = 80.
@@ -62,6 +61,11 @@ ResultsView::ResultsView(ScanSheet& sheet, TDM& dm, model::ScanModel& model,
   ProblemsListBox.onMouseDown = [this](ui::MouseButton button, ui::Point at) {
     ProblemsListBoxMouseDown(button, at);
   };
+  // The button belongs to the selected problem row: with none selected it must not offer to
+  // exclude a problem the user never picked.
+  ProblemsListBox.onSelect = [this] {
+    if (ProblemsListBox.selectedIndex() == ui::ListBox::kNone) ExcludeButton.SetVisible(false);
+  };
   page.AddChild(ProblemsListBox);
 
   ExcludeButton.SetVisible(false);
@@ -72,8 +76,8 @@ ResultsView::ResultsView(ScanSheet& sheet, TDM& dm, model::ScanModel& model,
 
 std::optional<int> ResultsView::selectedSection() const {
   const int row = RepairGrid.selectedIndex();
-  if (row == ui::ListView::kNone) return std::nullopt;
-  return std::stoi(RepairGrid.SubItem(row, kSectionNumber));
+  if (row < 0 || static_cast<std::size_t>(row) >= rowSections_.size()) return std::nullopt;
+  return rowSections_[static_cast<std::size_t>(row)];
 }
 
 model::TRegistryContents& ResultsView::ShownCollection() {
@@ -87,18 +91,20 @@ void ResultsView::SetHeaderTotal() {
 
 void ResultsView::Clear() {
   ProblemsListBox.SetRowCount(0);
+  rowSections_.clear();
   RepairGrid.Clear();
 }
 
 void ResultsView::FillResultList() {
   Clear();
-  const std::size_t total = model_.TotalProblemCount();
-  if (total > 0) RepairGrid.AddRow({"All Problems", {std::to_string(total), "0"}});
-  for (int section = 1; section <= model::kSectionCount; ++section) {
-    if (model_.SectionContents[static_cast<std::size_t>(section)].empty()) continue;
-    const ui::Label& count = sheet_.sections[static_cast<std::size_t>(section - 1)].count;
-    RepairGrid.AddRow({"    " + std::string(model::SectionCaption(section)),
-                       {count.caption(), std::to_string(section)}});
+  for (const int section : model::ResultRowSections(model_)) {
+    if (section == model::kAllProblemsSection) {
+      RepairGrid.AddRow({"All Problems", {std::to_string(model_.TotalProblemCount())}});
+    } else {
+      const ui::Label& count = sheet_.sections[static_cast<std::size_t>(section - 1)].count;
+      RepairGrid.AddRow({"    " + std::string(model::SectionCaption(section)), {count.caption()}});
+    }
+    rowSections_.push_back(section);
   }
   if (RepairGrid.rowCount() == 0) {
     RepairGrid.SetColumnCaption(1, "Problems Found");
@@ -116,11 +122,12 @@ void ResultsView::RepairGridSelectItem() {
     ProblemsListBox.SetRowCount(0);
     return;
   }
-  ShowSectionProblems(RepairGrid.selectedIndex() == 0 ? 0 : *section);
+  ShowSectionProblems(*section);
 }
 
 void ResultsView::ShowSectionProblems(int section) {
   ProblemsListBox.SetRowCount(0);
+  ExcludeButton.SetVisible(false);
   shownSection_ = section;
   if (section == model::kAllProblemsSection) model_.RebuildAllProblems();
   const auto rows = static_cast<int>(ShownCollection().size());
@@ -178,42 +185,16 @@ void ResultsView::SelectAll(bool mark) {
 }
 
 void ResultsView::ExcludeProblem() {
-  const std::optional<int> selected = selectedSection();
-  if (!selected || ProblemsListBox.rowCount() == 0) return;
-  const auto index = static_cast<std::size_t>(ExcludeButton.tag());
-  model::TRegistryContents& shown = ShownCollection();
-  if (index >= shown.size()) return;
-
-  // From "All Problems" the problem is found in its section by its number, which is unique
-  // within a scan: the aggregate holds copies.
-  int section = shownSection_;
-  std::size_t position = index;
-  if (section == model::kAllProblemsSection) {
-    const std::int32_t number = shown[index].ProblemNo;
-    section = 0;
-    for (int candidate = 1; candidate <= model::kSectionCount && section == 0; ++candidate) {
-      const model::TRegistryContents& problems =
-          model_.SectionContents[static_cast<std::size_t>(candidate)];
-      const auto found = std::find_if(problems.begin(), problems.end(),
-                                      [number](const auto& p) { return p.ProblemNo == number; });
-      if (found != problems.end()) {
-        section = candidate;
-        position = static_cast<std::size_t>(found - problems.begin());
-      }
-    }
-    if (section == 0) return;
-  }
-  model::TRegistryContents& owner = model_.SectionContents[static_cast<std::size_t>(section)];
-  const model::registry_content::TContent& problem = owner[position];
-  // An exclusion that was not stored must not look done: the problem would be back next scan.
-  if (!model::AppendIgnoreEntry(files_, model::ExclusionCategory(section), problem.KeyPath,
-                                problem.ValueName)) {
-    (void)messages_.Show("The entry could not be added to the ignore list.", "Hal Vex",
+  // Only the selected problem row is ever excluded, whatever row the button was drawn on last.
+  const int selectedProblem = ProblemsListBox.selectedIndex();
+  if (!selectedSection() || selectedProblem == ui::ListBox::kNone) return;
+  const auto index = static_cast<std::size_t>(selectedProblem);
+  const model::Exclusion exclusion = model::ExcludeProblem(files_, model_, shownSection_, index);
+  if (exclusion.outcome == model::ExclusionOutcome::NotStored) {
+    (void)messages_.Show("The entry could not be added to the ignore list.", kProductName,
                          platform::MessageButtons::Ok, platform::MessageIcon::Warning);
-    return;
   }
-  owner.erase(owner.begin() + static_cast<std::ptrdiff_t>(position));
-  if (shownSection_ == model::kAllProblemsSection) model_.RebuildAllProblems();
+  if (exclusion.outcome != model::ExclusionOutcome::Excluded) return;
 
   ProblemsListBox.SetRowCount(static_cast<int>(ShownCollection().size()));
   ExcludeButton.SetVisible(false);
@@ -222,11 +203,12 @@ void ResultsView::ExcludeProblem() {
                               model::FormatText("%d", ProblemsListBox.rowCount()));
   if (shownSection_ == model::kAllProblemsSection) {
     // The section's own row follows, so that both rows agree with the collections.
-    for (int row = 1; row < RepairGrid.rowCount(); ++row) {
-      if (RepairGrid.SubItem(row, kSectionNumber) == std::to_string(section)) {
-        (void)RepairGrid.SetSubItem(row, kShownCount,
-                                    model::FormatText("%d", static_cast<int>(owner.size())));
-      }
+    const auto owner = static_cast<std::size_t>(exclusion.section);
+    for (std::size_t row = 1; row < rowSections_.size(); ++row) {
+      if (rowSections_[row] != exclusion.section) continue;
+      (void)RepairGrid.SetSubItem(
+          static_cast<int>(row), kShownCount,
+          model::FormatText("%d", static_cast<int>(model_.SectionContents[owner].size())));
     }
   }
   SetHeaderTotal();

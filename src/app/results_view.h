@@ -3,7 +3,9 @@
 // RepairGrid, one row per section with problems under an "All Problems" row, and the owner-drawn
 // problem list ProblemsListBox with the four description lines and the repair mark of every
 // problem of the chosen row. The marks live in the problem records, not in the list.
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/data_module.h"
 #include "app/scan_sheet.h"
@@ -34,13 +36,17 @@ class ResultsView {
   void ShowSectionProblems(int section);
   void ProblemsListBoxDrawItem(ui::Canvas& canvas, int row, const ui::Rect& rect, bool selected);
   void ProblemsListBoxMouseDown(ui::MouseButton button, ui::Point at);
-  // Adds the problem of the selected row to the ignore list and takes it out of the results.
+  // Adds the problem of the selected problem row to the ignore list and takes it out of the
+  // results; nothing without a selected problem row. ExcludeButton shows only while one is.
   void ExcludeProblem();
   // Select All on the "Repair" page: marks or unmarks every problem of the chosen row.
   void SelectAll(bool mark);
 
   // The section number the selected result row stands for; nullopt with no row selected.
   std::optional<int> selectedSection() const;
+  // The section number of every result row, top to bottom (0 for "All Problems"): what the
+  // repair and its backup work through.
+  const std::vector<int>& resultRowSections() const { return rowSections_; }
 
   ui::ListView RepairGrid{"RepairGrid"};
   ui::Panel ProblemsPanel{"ProblemsPanel"};
@@ -57,6 +63,8 @@ class ResultsView {
   model::ScanModel& model_;
   platform::FileSystem& files_;
   platform::MessageBoxes& messages_;
+  // The section each row of RepairGrid stands for, filled with the rows.
+  std::vector<int> rowSections_;
   int shownSection_ = 0;
 };
 

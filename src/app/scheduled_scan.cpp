@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/product.h"
 #include "model/path_text.h"
 #include "model/text_format.h"
 
@@ -12,7 +13,6 @@ namespace {
 using platform::HResult;
 using platform::Succeeded;
 
-constexpr std::string_view kCaption = "Hal Vex";
 constexpr std::string_view kScanArgument = "-Scan";
 constexpr std::string_view kTaskComment = "Runs Hal Vex at Scheduled Time.";
 constexpr const char* kCreationError = "Error in ActiveX.CoCreateInstance.Error Code :%08X";
@@ -21,7 +21,8 @@ constexpr std::string_view kNoPersistenceError =
     "Error in  Task.QueryInterface(IID_IPersistFile, pIPersistFile):";
 
 void ShowMessage(platform::MessageBoxes& messages, std::string_view text) {
-  (void)messages.Show(text, kCaption, platform::MessageButtons::Ok, platform::MessageIcon::None);
+  (void)messages.Show(text, kProductName, platform::MessageButtons::Ok,
+                      platform::MessageIcon::None);
 }
 
 bool IsListed(platform::TaskScheduler& scheduler) {

@@ -1,5 +1,6 @@
 #include "app/update_check.h"
 
+#include "app/product.h"
 #include "model/download_file.h"
 #include "model/ini_text.h"
 #include "model/program_folder.h"
@@ -12,7 +13,6 @@ namespace {
 
 constexpr std::string_view kVersionFileName = "Update.ini";
 constexpr std::string_view kUpdaterFileName = "HalvoUpdate.exe";
-constexpr std::string_view kCaption = "Hal Vex";
 constexpr std::string_view kUpdateQuestion =
     "A newer version of Halvex is available, Halvex will shut down to install the newer "
     "version.\rWould you like to update now?";
@@ -40,7 +40,7 @@ UpdateAvailability IsNewerVersionAvailable(const UpdateCheckServices& services) 
 }
 
 UpdateOffer OfferUpdate(const UpdateCheckServices& services) {
-  if (services.messages.Show(kUpdateQuestion, kCaption, platform::MessageButtons::YesNo,
+  if (services.messages.Show(kUpdateQuestion, kProductName, platform::MessageButtons::YesNo,
                              platform::MessageIcon::Information) != platform::MessageAnswer::Yes) {
     return UpdateOffer::Declined;
   }
@@ -77,7 +77,7 @@ UpdateCheckOutcome CheckForUpdate(const UpdateCheckServices& services) {
 UpdateCheckOutcome CheckForUpdateOnRequest(const UpdateCheckServices& services) {
   const UpdateCheckOutcome outcome = CheckForUpdate(services);
   if (outcome == UpdateCheckOutcome::UpToDate) {
-    (void)services.messages.Show(kUpToDate, kCaption, platform::MessageButtons::Ok,
+    (void)services.messages.Show(kUpToDate, kProductName, platform::MessageButtons::Ok,
                                  platform::MessageIcon::Information);
   }
   return outcome;

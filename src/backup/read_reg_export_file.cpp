@@ -1,6 +1,7 @@
 #include "backup/read_reg_export_file.h"
 
 #include "platform/reg_file_syntax.h"
+#include "platform/text_lines.h"
 
 namespace halvex::backup {
 namespace {
@@ -17,35 +18,8 @@ std::string DecodedText(std::string_view bytes, platform::Locale& locale) {
   return locale.FromUtf16(units);
 }
 
-// Lines end with CR LF, LF or CR.
-std::vector<std::string_view> SplitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    const std::size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) {
-      lines.push_back(text.substr(start));
-      break;
-    }
-    lines.push_back(text.substr(start, end - start));
-    start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-  }
-  return lines;
-}
-
-// Blanks and control characters, which the trim of a line removes.
-bool IsBlank(char c) {
-  return static_cast<unsigned char>(c) <= ' ';
-}
-
-std::string_view Trimmed(std::string_view line) {
-  while (!line.empty() && IsBlank(line.front())) line.remove_prefix(1);
-  while (!line.empty() && IsBlank(line.back())) line.remove_suffix(1);
-  return line;
-}
-
 bool IsSkipped(std::string_view line) {
-  const std::string_view trimmed = Trimmed(line);
+  const std::string_view trimmed = platform::TrimText(line);
   return trimmed.empty() || trimmed.front() == ';' || line == platform::kRegedit4Header ||
          line == platform::kVersion5Header;
 }
@@ -55,19 +29,19 @@ bool IsSkipped(std::string_view line) {
 std::vector<TDetailBackup> ParseRegExportText(std::string_view fileBytes,
                                               platform::Locale& locale) {
   const std::string text = DecodedText(fileBytes, locale);
-  const std::vector<std::string_view> lines = SplitLines(text);
+  const std::vector<std::string_view> lines = platform::SplitLines(text);
   std::vector<TDetailBackup> entries;
   for (std::size_t index = 0; index < lines.size(); ++index) {
     if (IsSkipped(lines[index])) continue;
-    if (Trimmed(lines[index]).front() == '[') {
+    if (platform::TrimText(lines[index]).front() == '[') {
       entries.push_back({true, std::string(lines[index]), ""});
       continue;
     }
     // The registry editor continues long hex data on the next lines, each ending in "\".
-    std::string valueLine(Trimmed(lines[index]));
+    std::string valueLine(platform::TrimText(lines[index]));
     while (!valueLine.empty() && valueLine.back() == '\\' && index + 1 < lines.size()) {
       valueLine.pop_back();
-      valueLine += Trimmed(lines[++index]);
+      valueLine += platform::TrimText(lines[++index]);
     }
     if (entries.empty()) continue;
     if (entries.back().ValueLine.empty()) {
@@ -81,9 +55,9 @@ std::vector<TDetailBackup> ParseRegExportText(std::string_view fileBytes,
 
 bool StartsWithRegExportHeader(std::string_view fileBytes, platform::Locale& locale) {
   const std::string text = DecodedText(fileBytes, locale);
-  const std::vector<std::string_view> lines = SplitLines(text);
+  const std::vector<std::string_view> lines = platform::SplitLines(text);
   if (lines.empty()) return false;
-  const std::string_view first = Trimmed(lines.front());
+  const std::string_view first = platform::TrimText(lines.front());
   return first == platform::kRegedit4Header || first == platform::kVersion5Header;
 }
 

@@ -1,6 +1,7 @@
 #include "backup/registry_restore.h"
 
 #include <optional>
+#include <vector>
 
 #include "backup/read_reg_export_file.h"
 #include "backup/registry_editor.h"
@@ -9,24 +10,33 @@
 namespace halvex::backup {
 namespace {
 
-// The key of a key line "[full key path]"; nullopt for a deletion or a root the program does
-// not name, which are not checked.
-std::optional<model::SplitKeyPath> KeyOf(std::string_view keyLine) {
+// A key line "[full key path]" or "[-full key path]"; nullopt for a root the program does not
+// name, which is not checked.
+struct KeyWord {
+  model::SplitKeyPath key;
+  bool deleted = false;
+};
+std::optional<KeyWord> KeyOf(std::string_view keyLine) {
   const std::size_t open = keyLine.find('[');
   const std::size_t close = keyLine.rfind(']');
   if (open == std::string_view::npos || close == std::string_view::npos || close <= open) {
     return std::nullopt;
   }
-  const std::string_view path = keyLine.substr(open + 1, close - open - 1);
-  if (path.starts_with('-')) return std::nullopt;
+  std::string_view path = keyLine.substr(open + 1, close - open - 1);
+  const bool deleted = path.starts_with('-');
+  if (deleted) path.remove_prefix(1);
   model::SplitKeyPath split = model::SplitFullKeyPath(path);
   if (split.root == platform::RootKey::None) return std::nullopt;
-  return split;
+  return KeyWord{std::move(split), deleted};
 }
 
-// The value name of a value line, unescaped; nullopt for a deletion ("name"=-) or a line that
-// names none.
-std::optional<std::string> ValueNameOf(std::string_view valueLine) {
+// A value line "name"=data or "name"=- (@ for the default value); nullopt for a line that names
+// no value.
+struct ValueWord {
+  std::string name;
+  bool deleted = false;
+};
+std::optional<ValueWord> ValueOf(std::string_view valueLine) {
   std::string name;
   std::size_t at = 0;
   if (valueLine.starts_with('@')) {
@@ -46,8 +56,8 @@ std::optional<std::string> ValueNameOf(std::string_view valueLine) {
     return std::nullopt;
   }
   const std::string_view data = valueLine.substr(at);
-  if (!data.starts_with('=') || data.substr(1) == "-") return std::nullopt;
-  return name;
+  if (!data.starts_with('=')) return std::nullopt;
+  return ValueWord{std::move(name), data.substr(1) == "-"};
 }
 
 bool Exists(platform::Registry& registry, const model::SplitKeyPath& key,
@@ -66,20 +76,96 @@ bool Exists(platform::Registry& registry, const model::SplitKeyPath& key,
   return status == platform::RegStatus::Ok || status == platform::RegStatus::MoreData;
 }
 
+// The state a file leaves: for each key and value it names, whether its last word keeps it or
+// takes it away, in the order the file first names them.
+class FileOutcome {
+ public:
+  explicit FileOutcome(platform::Locale& locale) : locale_(locale) {}
+
+  void SetKey(const model::SplitKeyPath& key, std::string line) {
+    // A key brings back every key above it, also one the file deleted before.
+    for (Expectation& expected : expectations_) {
+      if (!expected.valueName && IsAtOrBelow(key, expected.key)) expected.present = true;
+    }
+    Say(key, std::nullopt, true, std::move(line));
+  }
+  void DeleteKey(const model::SplitKeyPath& key, std::string line) {
+    for (Expectation& expected : expectations_) {
+      if (IsAtOrBelow(expected.key, key)) expected.present = false;
+    }
+    Say(key, std::nullopt, false, std::move(line));
+  }
+  void SayValue(const model::SplitKeyPath& key, std::string name, bool present, std::string line) {
+    Say(key, std::move(name), present, std::move(line));
+  }
+
+  // The line of the first key or value the registry does not hold as the file left it.
+  std::string FirstMiss(platform::Registry& registry) const {
+    for (const Expectation& expected : expectations_) {
+      if (Exists(registry, expected.key, expected.valueName) != expected.present) {
+        return expected.line;
+      }
+    }
+    return {};
+  }
+
+ private:
+  struct Expectation {
+    model::SplitKeyPath key;
+    std::optional<std::string> valueName;
+    bool present = true;
+    std::string line;  // the line with the last word
+  };
+
+  // Key names compare without regard to case, as the registry compares them.
+  bool IsAtOrBelow(const model::SplitKeyPath& inner, const model::SplitKeyPath& outer) {
+    if (inner.root != outer.root) return false;
+    const std::string innerPath = locale_.Upper(inner.absolutePath);
+    const std::string outerPath = locale_.Upper(outer.absolutePath);
+    return innerPath == outerPath ||
+           (innerPath.size() > outerPath.size() && innerPath.starts_with(outerPath) &&
+            innerPath[outerPath.size()] == '\\');
+  }
+  void Say(const model::SplitKeyPath& key, std::optional<std::string> valueName, bool present,
+           std::string line) {
+    for (Expectation& expected : expectations_) {
+      if (expected.valueName.has_value() != valueName.has_value()) continue;
+      if (valueName && locale_.Upper(*expected.valueName) != locale_.Upper(*valueName)) continue;
+      if (expected.key.root != key.root ||
+          locale_.Upper(expected.key.absolutePath) != locale_.Upper(key.absolutePath)) {
+        continue;
+      }
+      expected.present = present;
+      expected.line = std::move(line);
+      return;
+    }
+    expectations_.push_back({key, std::move(valueName), present, std::move(line)});
+  }
+
+  platform::Locale& locale_;
+  std::vector<Expectation> expectations_;
+};
+
 }  // namespace
 
 std::string FirstMissingEntry(platform::Platform& platform, std::string_view fileBytes) {
+  FileOutcome outcome(platform.locale);
   for (const TDetailBackup& entry : ParseRegExportText(fileBytes, platform.locale)) {
-    const std::optional<model::SplitKeyPath> key = KeyOf(entry.KeyLine);
+    const std::optional<KeyWord> key = KeyOf(entry.KeyLine);
     if (!key) continue;
-    if (!Exists(platform.registry, *key, std::nullopt)) return entry.KeyLine;
+    if (key->deleted) {
+      // Value lines below a deletion set nothing: the key they would go into is gone.
+      outcome.DeleteKey(key->key, entry.KeyLine);
+      continue;
+    }
+    outcome.SetKey(key->key, entry.KeyLine);
     if (entry.ValueLine.empty()) continue;
-    const std::optional<std::string> name = ValueNameOf(entry.ValueLine);
-    if (name && !Exists(platform.registry, *key, name)) {
-      return entry.KeyLine + " " + entry.ValueLine;
+    if (std::optional<ValueWord> value = ValueOf(entry.ValueLine)) {
+      outcome.SayValue(key->key, std::move(value->name), !value->deleted,
+                       entry.KeyLine + " " + entry.ValueLine);
     }
   }
-  return {};
+  return outcome.FirstMiss(platform.registry);
 }
 
 RestoreResult RestoreRegistryFile(platform::Platform& platform, platform::ProcessRunner& processes,

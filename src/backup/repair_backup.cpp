@@ -1,6 +1,7 @@
 #include "backup/repair_backup.h"
 
 #include "backup/backup_names.h"
+#include "backup/reg_export_header.h"
 #include "backup/reg_export_lines.h"
 #include "backup/registry_export.h"
 #include "model/program_folder.h"
@@ -53,7 +54,7 @@ std::vector<RepairTarget> MarkedRegistryTargets(const model::ScanModel& model,
     for (const auto& problem : model.SectionContents[static_cast<std::size_t>(section)]) {
       if (!problem.Marked) continue;
       RepairTarget target = row->routines.TargetOf(problem);
-      if (target.kind != RepairTarget::Kind::File) targets.push_back(std::move(target));
+      if (scan::ChangesRegistry(target)) targets.push_back(std::move(target));
     }
   }
   return targets;
@@ -70,7 +71,7 @@ RepairBackupResult WriteRepairBackup(platform::Platform& platform,
   RegExportLines file = StartRegExport(platformClass);
   const RegistrySource source{platform.registry, platform.locale};
   for (const RepairTarget& target : targets) {
-    if (target.kind == RepairTarget::Kind::File) continue;
+    if (!scan::ChangesRegistry(target)) continue;
     switch (Export(source, target, file)) {
       case ExportOutcome::Exported:
         ++result.savedTargets;
@@ -86,6 +87,9 @@ RepairBackupResult WriteRepairBackup(platform::Platform& platform,
   if (!file.HasEntries()) {
     result.status = result.unsavedTargets > 0 ? RepairBackupStatus::NotWritten
                                               : RepairBackupStatus::NothingToSave;
+  } else if (RegExportHeader(platformClass).empty()) {
+    // No registry editor imports a file without its header line: it would be no backup.
+    result.status = RepairBackupStatus::NotWritten;
   } else if (!WriteAndCheck(platform.files, folder, result.path,
                             RegExportFileBytes(file, platform.locale))) {
     result.status = RepairBackupStatus::NotWritten;

@@ -26,7 +26,8 @@ std::string RepairBackupFileName(const platform::LocalTime& time);
 // What the repair will delete, as its sections say it (SectionRoutines::TargetOf): for each
 // result row from the top, the marked problems of that row's section in collection order. The
 // "All Problems" row adds nothing (its problems are repaired through their sections), nor does
-// section 11, whose problems are shortcut files; file targets are not registry data either.
+// section 11, whose problems are shortcut files; file targets are not registry data either, and
+// records whose repair changes nothing have nothing to save.
 std::vector<scan::RepairTarget> MarkedRegistryTargets(const model::ScanModel& model,
                                                       std::span<const int> resultRowSections);
 
@@ -34,7 +35,7 @@ enum class RepairBackupStatus {
   NothingToSave,  // no registry target, or none that still exists: no file, and no message
   Written,        // the file holds every target that exists
   Incomplete,     // the file is written, but targets that exist could not be read into it
-  NotWritten,     // there was something to save, but the file could not be written
+  NotWritten,     // there was something to save, but no importable file could be written
 };
 
 struct [[nodiscard]] RepairBackupResult {
@@ -57,9 +58,11 @@ struct [[nodiscard]] RepairBackupResult {
   std::string Folder() const;
 };
 
-// Exports each target (a value, or a whole key tree with all its values and subkeys) with the
-// header of the platform class, and writes the file when it holds anything. The file is read
-// back before it counts as written.
+// Exports each target (a value, or a whole key tree with all its values and subkeys; other kinds
+// are passed over) with the header of the platform class, and writes the file when it holds
+// anything. The file is read back before it counts as written. A platform class without a
+// header (undetermined, Win32s) writes nothing: its file could not be imported, so the backup
+// is NotWritten.
 RepairBackupResult WriteRepairBackup(platform::Platform& platform,
                                      platform::PlatformClass platformClass,
                                      std::span<const scan::RepairTarget> targets);

@@ -1,131 +1,194 @@
 #include "cli/command_line.h"
 
-#include <charconv>
+#include <algorithm>
 
 namespace halvex::cli {
-
-const char* const kUsage =
-    "Usage: halvex-cli COMMAND [OPTIONS]\n"
-    "\n"
-    "Finds and repairs broken entries in the Windows registry.\n"
-    "\n"
-    "Commands:\n"
-    "  scan [--machine DIR] [--section N]... [--json]\n"
-    "      Scans the registry and lists the problems found, section by section.\n"
-    "      --machine DIR  scan the machine folder DIR (DIR/registry.reg, DIR/drives/C/...,\n"
-    "                     optional DIR/machine.ini) instead of the live system; without it,\n"
-    "                     the live system is scanned, which works on Windows only\n"
-    "      --section N    scan section N (1 to 17); repeat it for several sections;\n"
-    "                     the default is all 17\n"
-    "      --json         write one JSON document to standard output instead of text\n"
-    "  repair [--machine DIR] [--section N]... [--no-backup] [--json]\n"
-    "      Scans, then repairs every problem found, after saving what the repair deletes in\n"
-    "      a repair backup (RepairBackup\\_yyyymmdd_hhnnss.reg in the program folder); when\n"
-    "      the backup cannot be written, nothing is repaired. Lists each repair's status.\n"
-    "      --no-backup    repair without writing the repair backup\n"
-    "      A machine folder gets every change written back: DIR/registry.reg and DIR/drives.\n"
-    "  restore FILE [--machine DIR]\n"
-    "      Imports FILE, a repair or full backup, with the system's registry editor and waits\n"
-    "      for it; with --machine, into the machine folder (FILE is a path on the machine,\n"
-    "      such as C:\\Program Files\\Halvex\\RepairBackup\\_20260115_120000.reg, or a file of\n"
-    "      this computer).\n"
-    "  backups [--machine DIR]\n"
-    "      Lists the repair backups, newest first.\n"
-    "  help, --help      show this text\n"
-    "\n"
-    "Exit codes: scan: 0 no problem found, 1 problems found; repair: 0 every repair\n"
-    "succeeded, 1 any failed or the backup could not be written; restore: 0 imported, 1 not;\n"
-    "2 for a usage error or an unreadable machine folder. Errors go to standard error with a\n"
-    "one-line reason.\n";
-
 namespace {
 
-std::optional<int> SectionNumber(const std::string& text) {
-  int number = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  if (number < 1 || number > model::kSectionCount) return std::nullopt;
-  return number;
+// The options every verb takes; the dispatcher acts on them, not the verb.
+constexpr VerbOption kMachineOption{
+    .name = "--machine",
+    .valueName = "DIR",
+    .valueNeeded = "a folder",
+    .description =
+        "work on the machine folder DIR (DIR/registry.reg, DIR/drives/C/...,\n"
+        "optional DIR/machine.ini) instead of the live system; without it,\n"
+        "the live system is used, which works on Windows only"};
+constexpr VerbOption kJsonOption{
+    .name = "--json", .description = "write one JSON document to standard output instead of text"};
+
+bool IsHelpWord(const std::string& word) {
+  return word == "help" || word == "--help" || word == "-h";
 }
 
-// What a command may be given.
-struct Allowed {
-  bool sections = false, json = false, noBackup = false, file = false;
-};
+const Verb* FindVerb(VerbList verbs, const std::string& name) {
+  const auto found = std::find_if(verbs.begin(), verbs.end(),
+                                  [&](const Verb* verb) { return verb->name == name; });
+  return found == verbs.end() ? nullptr : *found;
+}
 
-// Every option any command takes, as they were given.
-struct Words {
-  std::optional<std::string> machineFolder;
-  scan::SectionChoice sections = scan::AllSections();
-  bool json = false, noBackup = false;
-  std::optional<std::string> file;
-};
+const VerbOption* FindOption(const Verb& verb, const std::string& word) {
+  if (word == kMachineOption.name) return &kMachineOption;
+  if (word == kJsonOption.name) return verb.writesJson ? &kJsonOption : nullptr;
+  const auto found = std::find_if(verb.options.begin(), verb.options.end(),
+                                  [&](const VerbOption& option) { return option.name == word; });
+  return found == verb.options.end() ? nullptr : &*found;
+}
 
-std::variant<Words, UsageError> ParseWords(const std::vector<std::string>& arguments,
-                                           const Allowed& allowed) {
-  const std::string& command = arguments.front();
-  Words words;
-  bool sectionGiven = false;
+std::string DoesNotKnow(const Verb& verb, const std::string& word) {
+  return std::string(verb.name) + " does not know '" + word + "'";
+}
+
+std::variant<CommandLine, UsageError> ParseVerbWords(const Verb& verb,
+                                                     const std::vector<std::string>& arguments) {
+  CommandLine line;
+  line.verb = &verb;
   for (std::size_t i = 1; i < arguments.size(); ++i) {
     const std::string& word = arguments[i];
-    const bool hasValue = i + 1 < arguments.size();
-    if (word == "--json" && allowed.json) {
-      words.json = true;
-    } else if (word == "--no-backup" && allowed.noBackup) {
-      words.noBackup = true;
-    } else if (word == "--machine") {
-      if (!hasValue) return UsageError{"--machine needs a folder"};
-      words.machineFolder = arguments[++i];
-    } else if (word == "--section" && allowed.sections) {
-      if (!hasValue) return UsageError{"--section needs a number from 1 to 17"};
-      const std::optional<int> number = SectionNumber(arguments[++i]);
-      if (!number)
-        return UsageError{"--section takes a number from 1 to 17, not '" + arguments[i] + "'"};
-      if (!sectionGiven) words.sections.fill(false);
-      sectionGiven = true;
-      words.sections[static_cast<std::size_t>(*number - 1)] = true;
-    } else if (allowed.file && !words.file && !word.starts_with("--")) {
-      words.file = word;
+    if (word == "--help") {
+      line.help = true;
+      continue;
+    }
+    const VerbOption* option = FindOption(verb, word);
+    if (option == nullptr) {
+      if (verb.operand.empty() || line.operand || word.starts_with("--")) {
+        return UsageError{DoesNotKnow(verb, word)};
+      }
+      line.operand = word;
+      continue;
+    }
+    std::string value;
+    if (!option->valueName.empty()) {
+      if (i + 1 >= arguments.size()) {
+        return UsageError{word + " needs " + std::string(option->valueNeeded)};
+      }
+      value = arguments[++i];
+      if (option->refuse != nullptr) {
+        if (auto reason = option->refuse(value)) return UsageError{std::move(*reason)};
+      }
+    }
+    if (option == &kMachineOption) {
+      line.machineFolder = value;
+    } else if (option == &kJsonOption) {
+      line.json = true;
     } else {
-      return UsageError{command + " does not know '" + word + "'"};
+      line.options.emplace_back(word, value);
     }
   }
-  if (allowed.file && !words.file) return UsageError{command + " needs the file to import"};
+  if (!line.help && !verb.operand.empty() && !line.operand) {
+    return UsageError{std::string(verb.name) + " needs " + std::string(verb.operandNeeded)};
+  }
+  return line;
+}
+
+// Appends the lines of `text`, each after `indent`.
+void AppendLines(std::string& out, std::string_view text, std::string_view indent) {
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    out.append(indent).append(text.substr(0, end)).append("\n");
+    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+  }
+}
+
+std::string OptionWords(const VerbOption& option) {
+  std::string words(option.name);
+  if (!option.valueName.empty()) words.append(" ").append(option.valueName);
   return words;
 }
 
+// "      --section N    scan section N ..." with the description's further lines aligned.
+void AppendOption(std::string& out, const VerbOption& option) {
+  constexpr std::size_t kColumn = 15;
+  std::string words = OptionWords(option);
+  words.resize(std::max(kColumn, words.size() + 2), ' ');
+  std::string described;
+  AppendLines(described, option.description, std::string(6 + kColumn, ' '));
+  out.append("      ").append(words).append(described.substr(6 + kColumn));
+}
+
+std::string Synopsis(const Verb& verb) {
+  std::string synopsis(verb.name);
+  if (!verb.operand.empty()) synopsis.append(" ").append(verb.operand);
+  synopsis.append(" [").append(OptionWords(kMachineOption)).append("]");
+  for (const VerbOption& option : verb.options) {
+    synopsis.append(" [").append(OptionWords(option)).append(option.repeatable ? "]..." : "]");
+  }
+  if (verb.writesJson) synopsis.append(" [--json]");
+  return synopsis;
+}
+
+void AppendVerb(std::string& out, const Verb& verb) {
+  out.append("  ").append(Synopsis(verb)).append("\n");
+  AppendLines(out, verb.usage, "      ");
+  for (const VerbOption& option : verb.options) AppendOption(out, option);
+}
+
+constexpr const char* kExitCodes =
+    "Exit codes: 0 done, or no problem found; 1 problems found, or anything failed (a repair,\n"
+    "the repair backup, an import, saving the machine folder); 2 a usage error or an\n"
+    "unreadable machine folder. Errors go to standard error with a one-line reason.\n";
+
 }  // namespace
 
-std::variant<CommandLine, UsageError> ParseCommandLine(const std::vector<std::string>& arguments) {
+bool CommandLine::Has(std::string_view option) const {
+  return std::any_of(options.begin(), options.end(),
+                     [&](const auto& given) { return given.first == option; });
+}
+
+std::vector<std::string> CommandLine::Values(std::string_view option) const {
+  std::vector<std::string> values;
+  for (const auto& [name, value] : options) {
+    if (name == option) values.push_back(value);
+  }
+  return values;
+}
+
+std::variant<CommandLine, UsageError> ParseCommandLine(VerbList verbs,
+                                                       const std::vector<std::string>& arguments) {
   if (arguments.empty()) return UsageError{"no command given"};
   const std::string& command = arguments.front();
-  if (command == "--help" || command == "help" || command == "-h") return CommandLine{};
-
-  CommandLine line;
-  Allowed allowed;
-  if (command == "scan") {
-    line.command = CommandLine::Command::Scan;
-    allowed = {.sections = true, .json = true};
-  } else if (command == "repair") {
-    line.command = CommandLine::Command::Repair;
-    allowed = {.sections = true, .json = true, .noBackup = true};
-  } else if (command == "restore") {
-    line.command = CommandLine::Command::Restore;
-    allowed = {.file = true};
-  } else if (command == "backups") {
-    line.command = CommandLine::Command::Backups;
-  } else {
-    return UsageError{"unknown command '" + command + "'"};
+  if (IsHelpWord(command)) {
+    if (arguments.size() == 1) return CommandLine{};
+    const Verb* verb = FindVerb(verbs, arguments[1]);
+    if (verb == nullptr) return UsageError{"unknown command '" + arguments[1] + "'"};
+    if (arguments.size() > 2) return UsageError{"help does not know '" + arguments[2] + "'"};
+    return CommandLine{.verb = verb, .help = true};
   }
+  const Verb* verb = FindVerb(verbs, command);
+  if (verb == nullptr) return UsageError{"unknown command '" + command + "'"};
+  return ParseVerbWords(*verb, arguments);
+}
 
-  auto parsed = ParseWords(arguments, allowed);
-  if (const UsageError* error = std::get_if<UsageError>(&parsed)) return *error;
-  Words& words = std::get<Words>(parsed);
-  line.scan = {words.machineFolder, words.sections, words.json};
-  line.repair = {words.machineFolder, words.sections, words.noBackup, words.json};
-  line.restore = {words.file.value_or(""), words.machineFolder};
-  line.backups = {words.machineFolder};
-  return line;
+std::string HelpText(VerbList verbs) {
+  std::string text =
+      "Usage: halvex-cli COMMAND [OPTIONS]\n"
+      "\n"
+      "Finds and repairs broken entries in the Windows registry.\n"
+      "\n"
+      "Commands:\n";
+  for (const Verb* verb : verbs) AppendVerb(text, *verb);
+  text.append("  help [COMMAND], --help\n      show this text, or one command's\n\n");
+  text.append("Options of every command:\n");
+  AppendOption(text, kMachineOption);
+  std::string jsonVerbs;
+  for (const Verb* verb : verbs) {
+    if (verb->writesJson) jsonVerbs.append(jsonVerbs.empty() ? "" : ", ").append(verb->name);
+  }
+  if (!jsonVerbs.empty()) {
+    text.append("Option of ").append(jsonVerbs).append(":\n");
+    AppendOption(text, kJsonOption);
+  }
+  return text.append("\n").append(kExitCodes);
+}
+
+std::string VerbHelpText(const Verb& verb) {
+  std::string text = "Usage: halvex-cli " + Synopsis(verb) + "\n\n";
+  AppendLines(text, verb.usage, "  ");
+  text.append("\nOptions:\n");
+  for (const VerbOption& option : verb.options) AppendOption(text, option);
+  AppendOption(text, kMachineOption);
+  if (verb.writesJson) AppendOption(text, kJsonOption);
+  return text.append("\n").append(kExitCodes);
 }
 
 }  // namespace halvex::cli

@@ -25,6 +25,7 @@ class FolderMachine final : public Machine {
   platform::Platform& platform() override { return platform_; }
   platform::PlatformClass platformClass() override { return machine_->facts().platformClass; }
   platform::ProcessRunner& processes() override { return editor_; }
+  std::vector<std::string> SkippedLines() override { return editor_.skippedLines(); }
   std::optional<std::string> SaveChanges() override {
     const auto error = platform::substitute::SaveMachineFolder(*machine_);
     if (!error) return std::nullopt;

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "platform/platform.h"
 #include "platform/platform_class.h"
@@ -20,6 +21,9 @@ class Machine {
   virtual platform::PlatformClass platformClass() = 0;
   // Where the system's registry editor runs: the real one, or the machine folder's.
   virtual platform::ProcessRunner& processes() = 0;
+  // The lines the machine folder's registry editor skipped in its last import, each
+  // "FILE:LINE: why"; the system's editor says nothing of them.
+  virtual std::vector<std::string> SkippedLines() { return {}; }
   // Makes the changes last: a machine folder writes its registry and drives back into DIR;
   // the live system has nothing to do. The error is one line saying what could not be saved.
   [[nodiscard]] virtual std::optional<std::string> SaveChanges() = 0;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "scan/finish_list.h"
+#include "repair/finish_list.h"
 
 namespace halvex::cli {
 namespace {

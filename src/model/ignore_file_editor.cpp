@@ -3,7 +3,7 @@
 #include "model/ignore_list.h"
 #include "model/path_text.h"
 #include "model/program_folder.h"
-#include "model/text_lines.h"
+#include "platform/text_lines.h"
 
 namespace halvex::model {
 namespace {
@@ -18,8 +18,8 @@ IgnoreFileListing ListIgnoreEntries(platform::FileSystem& files) {
   if (!files.FileExists(path)) return listing;
   const std::optional<std::string> text = files.ReadFile(path);
   if (!text) return listing;
-  for (const std::string_view line : SplitLines(*text)) {
-    if (!TrimText(line).empty()) {
+  for (const std::string_view line : platform::SplitLines(*text)) {
+    if (!platform::TrimText(line).empty()) {
       const ignore_item::TContent entry = ParseIgnoreLine(line);
       listing.rows.push_back(
           IgnoreListRow{entry.Category, entry.IgnoreKeyPath, listing.lines.size()});

@@ -2,7 +2,7 @@
 
 #include "model/program_folder.h"
 #include "model/text_format.h"
-#include "model/text_lines.h"
+#include "platform/text_lines.h"
 
 namespace halvex::model {
 
@@ -41,7 +41,7 @@ bool LoadIgnoreList(platform::FileSystem& files, TIgnoreContents& ignoreContents
   if (!files.FileExists(path)) return true;
   const std::optional<std::string> text = files.ReadFile(path);
   if (!text) return false;
-  for (const std::string_view line : SplitLines(*text)) {
+  for (const std::string_view line : platform::SplitLines(*text)) {
     if (!line.empty()) ignoreContents.push_back(ParseIgnoreLine(line));
   }
   return true;

@@ -1,8 +1,8 @@
 #include "model/ini_text.h"
 
 #include "model/path_text.h"
-#include "model/text_lines.h"
 #include "model/text_search.h"
+#include "platform/text_lines.h"
 
 namespace halvex::model {
 namespace {
@@ -24,15 +24,15 @@ std::string ReadIniValue(platform::Locale& locale, std::string_view text, std::s
   if (text.starts_with(kUtf8Mark)) text.remove_prefix(kUtf8Mark.size());
   bool inSection = false;
   bool sectionSeen = false;
-  for (const std::string_view rawLine : SplitLines(text)) {
-    const std::string_view line = TrimText(rawLine);
+  for (const std::string_view rawLine : platform::SplitLines(text)) {
+    const std::string_view line = platform::TrimText(rawLine);
     if (line.empty() || line.front() == ';') continue;
     if (line.front() == '[') {
       // Only the first section of the name counts.
       if (sectionSeen) return {};
       const std::size_t close = line.find(']');
-      const std::string_view name =
-          TrimText(line.substr(1, close == std::string_view::npos ? line.npos : close - 1));
+      const std::string_view name = platform::TrimText(
+          line.substr(1, close == std::string_view::npos ? line.npos : close - 1));
       inSection = EqualsNoCase(locale, name, section);
       sectionSeen = inSection;
       continue;
@@ -40,8 +40,8 @@ std::string ReadIniValue(platform::Locale& locale, std::string_view text, std::s
     if (!inSection) continue;
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos) continue;
-    if (EqualsNoCase(locale, TrimText(line.substr(0, equals)), key)) {
-      return std::string(Unquoted(TrimText(line.substr(equals + 1))));
+    if (EqualsNoCase(locale, platform::TrimText(line.substr(0, equals)), key)) {
+      return std::string(Unquoted(platform::TrimText(line.substr(equals + 1))));
     }
   }
   return {};

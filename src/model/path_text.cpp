@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/text_lines.h"
+
 namespace halvex::model {
 namespace {
 
@@ -33,14 +35,6 @@ std::string_view ExtensionPart(std::string_view text) {
   return text.substr(dot);
 }
 
-std::string_view TrimText(std::string_view text) {
-  // Blanks and control characters are the bytes up to the blank; bytes above 127 are letters.
-  const auto isSpace = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-  while (!text.empty() && isSpace(text.front())) text.remove_prefix(1);
-  while (!text.empty() && isSpace(text.back())) text.remove_suffix(1);
-  return text;
-}
-
 bool HasNameAndExtension(std::string_view text) {
   return !FileNamePart(text).empty() && !ExtensionPart(text).empty();
 }
@@ -60,7 +54,7 @@ bool HasSingleColon(std::string_view text) {
 bool IsPlausibleFilePath(std::string_view text) {
   std::string t(text);
   std::replace(t.begin(), t.end(), '"', ' ');
-  if (HasAnyOf(TrimText(t), kForbiddenPathCharacters)) return false;
+  if (HasAnyOf(platform::TrimText(t), kForbiddenPathCharacters)) return false;
   if (FileNamePart(t).empty()) return false;
   const std::string_view extension = ExtensionPart(t);
   if (extension.empty() || HasAnyOf(extension, kForbiddenPathCharacters)) return false;
@@ -71,7 +65,7 @@ bool IsPlausibleFilePath(std::string_view text) {
 std::string JoinFolderAndName(std::string_view folder, std::string_view name) {
   // The character looked at is the one at the trimmed length, counted from the folder's start:
   // with leading blanks it is not the last character of the trimmed folder.
-  const std::size_t trimmedLength = TrimText(folder).size();
+  const std::size_t trimmedLength = platform::TrimText(folder).size();
   const bool endsWithBackslash = trimmedLength > 0 && folder[trimmedLength - 1] == '\\';
   std::string joined(folder);
   if (!endsWithBackslash) joined += '\\';

@@ -27,8 +27,6 @@ std::string_view FolderPart(std::string_view text);
 std::string_view FileNamePart(std::string_view text);
 // From the last "." after the last "\" or ":" to the end, dot included; empty without one.
 std::string_view ExtensionPart(std::string_view text);
-// The text without leading and trailing blanks and control characters.
-std::string_view TrimText(std::string_view text);
 
 // True when both the file name and the extension are non-empty.
 bool HasNameAndExtension(std::string_view text);

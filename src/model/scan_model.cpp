@@ -30,19 +30,27 @@ bool ScanModel::SetProblemMarked(int section, std::size_t index, bool mark) {
   TRegistryContents& contents = SectionContents[section];
   if (index >= contents.size()) return false;
   contents[index].Marked = mark;
-  if (section != kAllProblemsSection) return true;
+  if (const std::optional<ProblemPlace> owner = OwnerOf(section, index)) {
+    SectionContents[owner->section][owner->index].Marked = mark;
+  }
+  return true;
+}
+
+std::optional<ProblemPlace> ScanModel::OwnerOf(int section, std::size_t index) const {
+  if (section < kAllProblemsSection || section > kSectionCount) return std::nullopt;
+  const TRegistryContents& contents = SectionContents[section];
+  if (index >= contents.size()) return std::nullopt;
+  if (section != kAllProblemsSection) return ProblemPlace{section, index};
 
   // The aggregate holds copies: find the original by its number, unique within one scan.
   const std::int32_t problemNo = contents[index].ProblemNo;
   for (int owner = 1; owner <= kSectionCount; ++owner) {
-    for (registry_content::TContent& problem : SectionContents[owner]) {
-      if (problem.ProblemNo == problemNo) {
-        problem.Marked = mark;
-        return true;
-      }
+    const TRegistryContents& problems = SectionContents[owner];
+    for (std::size_t position = 0; position < problems.size(); ++position) {
+      if (problems[position].ProblemNo == problemNo) return ProblemPlace{owner, position};
     }
   }
-  return true;
+  return std::nullopt;
 }
 
 std::size_t AddProblem(TRegistryContents& section, ScanCounters& counters, bool selectAll,
@@ -51,12 +59,6 @@ std::size_t AddProblem(TRegistryContents& section, ScanCounters& counters, bool 
   problem.ProblemNo = ++counters.problemCounter;
   section.push_back(std::move(problem));
   return section.size() - 1;
-}
-
-std::size_t AddRepairRecord(TRepairContents& repairs, const registry_content::TContent& problem,
-                            std::string_view status) {
-  repairs.push_back(TRepairRec{problem.KeyPath, std::string(status)});
-  return repairs.size() - 1;
 }
 
 }  // namespace halvex::model

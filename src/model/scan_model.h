@@ -11,7 +11,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <string_view>
+#include <optional>
 
 #include "model/abort_flag.h"
 #include "model/drive_checks.h"
@@ -33,6 +33,12 @@ struct ScanCounters {
   std::int32_t visitCounter = 0;
 
   void Reset() { *this = ScanCounters{}; }
+};
+
+// Where a problem record lives: its section 1 .. 17 and its index in that collection.
+struct ProblemPlace {
+  int section = 0;
+  std::size_t index = 0;
 };
 
 class ScanModel {
@@ -57,6 +63,11 @@ class ScanModel {
   // because the aggregate holds copies. False, changing nothing, for a section number outside
   // 0 .. 17 or an index past the section's end.
   [[nodiscard]] bool SetProblemMarked(int section, std::size_t index, bool mark);
+  // Where problem `index` of `section` lives: the record itself for 1 .. 17; for the aggregate
+  // (0) the section record with the copy's ProblemNo, the first in ascending section order.
+  // nullopt for a section number outside 0 .. 17, an index past its end, or a copy whose
+  // original is gone.
+  std::optional<ProblemPlace> OwnerOf(int section, std::size_t index) const;
 };
 
 // How every scanner adds a problem it has decided on: `problem` carries what the section fills
@@ -66,10 +77,5 @@ class ScanModel {
 // its count label to the collection's count ("%d").
 std::size_t AddProblem(TRegistryContents& section, ScanCounters& counters, bool selectAll,
                        registry_content::TContent problem);
-
-// How every repair routine records a problem it processed: appends the problem's KeyPath with
-// the outcome text. Returns the new index.
-std::size_t AddRepairRecord(TRepairContents& repairs, const registry_content::TContent& problem,
-                            std::string_view status);
 
 }  // namespace halvex::model

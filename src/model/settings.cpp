@@ -2,6 +2,7 @@
 
 #include "model/path_text.h"
 #include "model/vendor_config.h"
+#include "platform/text_lines.h"
 
 namespace halvex::model {
 
@@ -56,7 +57,7 @@ std::string ReadInstalledVersion(platform::Registry& registry) {
   RegistryObject key(registry);
   key.SetRootKey(RootKey::CurrentUser);
   if (!key.OpenKey(kSettingsKey, /*create=*/true)) return {};
-  return std::string(TrimText(ReadSetting(key, "Version")));
+  return std::string(platform::TrimText(ReadSetting(key, "Version")));
 }
 
 }  // namespace halvex::model

@@ -34,11 +34,17 @@ bool Delete(platform::Platform& platform, const RepairTarget& target) {
       return model::DeleteKeyByFullPath(platform.registry, target.keyPath);
     case RepairTarget::Kind::File:
       return platform.files.DeleteFile(target.filePath);
+    case RepairTarget::Kind::NoChange:
+      return true;
   }
   return false;
 }
 
 }  // namespace
+
+bool ChangesRegistry(const RepairTarget& target) {
+  return target.kind == RepairTarget::Kind::Value || target.kind == RepairTarget::Kind::KeyTree;
+}
 
 RepairOutcome PerformRepair(platform::Platform& platform, const RepairTarget& target) {
   if (Delete(platform, target)) return RepairOutcome::Done;

@@ -12,12 +12,18 @@ struct RepairTarget {
     Value,    // one value of a key: `keyPath` and `valueName` ("default" for the unnamed one)
     KeyTree,  // a whole key with all its values and subkeys: `keyPath`
     File,     // a file: `filePath`
+    // A record that is listed but whose repair changes nothing: it is reported repaired, and
+    // neither the registry nor the backup is touched for it.
+    NoChange,
   };
   Kind kind = Kind::Value;
   std::string keyPath;  // a full key path, beginning with the root's name
   std::string valueName;
   std::string filePath;
 };
+
+// Whether repairing the target changes the registry, and so whether the backup must save it.
+bool ChangesRegistry(const RepairTarget& target);
 
 enum class RepairOutcome {
   Done,         // the change was made
@@ -26,7 +32,7 @@ enum class RepairOutcome {
 };
 
 // Deletes the target through the registry's delete operations or the file system. A delete that
-// fails counts as done when the target no longer exists.
+// fails counts as done when the target no longer exists; a NoChange target is done untouched.
 RepairOutcome PerformRepair(platform::Platform& platform, const RepairTarget& target);
 
 }  // namespace halvex::scan

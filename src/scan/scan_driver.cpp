@@ -21,6 +21,9 @@ ScanOutcome ScanAllSections(ScanContext& context, const SectionChoice& chosen) {
     }
     context.frontEnd.SectionStarted(row.number);
     context.frontEnd.ShowSectionCount(row.number, 0);
+    // Cleared here, once per section and never by a routine: a section with two roots scans
+    // both into one collection.
+    model.SectionContents[static_cast<std::size_t>(row.number)].clear();
     try {
       for (platform::RootKey root : row.roots) {
         SectionScan scan(context, row, root);

@@ -18,9 +18,9 @@ struct ScanOutcome {
 };
 
 // Reloads the ignore list, resets the counters and runs each chosen section's scan routine
-// (once per root of its table row) into its collection. An error inside one section is reported
-// to the front end and ends only that section. Stops before the next section once the abort
-// flag asks the scan to stop; what was found so far stays.
+// (once per root of its table row) into its collection, emptied just before. An error inside one
+// section is reported to the front end and ends only that section. Stops before the next section
+// once the abort flag asks the scan to stop; what was found so far stays.
 ScanOutcome ScanAllSections(ScanContext& context, const SectionChoice& chosen);
 
 // All seventeen sections.

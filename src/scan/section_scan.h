@@ -35,6 +35,8 @@ class SectionScan {
   std::string_view startKey() const;
   platform::Platform& platform() { return context_.platform; }
   model::ScanModel& model() { return context_.model; }
+  // The section's collection, emptied by the driver before the first root: a routine adds to
+  // it and never clears it.
   model::TRegistryContents& problems();
 
   // True once the user asked the scan to stop; routines test it before each entry.

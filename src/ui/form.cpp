@@ -45,6 +45,29 @@ void Form::Close() {
   SetVisible(false);
 }
 
+namespace {
+
+Button* FindDefaultButton(Control& control) {
+  if (auto* button = dynamic_cast<Button*>(&control); button != nullptr && button->isDefault) {
+    return button;
+  }
+  for (Control* child : control.children()) {
+    if (Button* found = FindDefaultButton(*child)) return found;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+Button* Form::DefaultButton() {
+  return FindDefaultButton(*this);
+}
+
+bool Form::EnterPressed() {
+  Button* button = DefaultButton();
+  return button != nullptr && button->Click();
+}
+
 bool Form::HandleMessage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
   return onMessage && onMessage(message, wParam, lParam);
 }

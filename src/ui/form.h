@@ -64,6 +64,13 @@ class Form : public Control {
   void Close();
   bool HandleMessage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
   void TaskbarCreated();
+  // The Enter key in the window: clicks its default button. False when it has none, or the
+  // button takes no click (hidden or disabled).
+  bool EnterPressed();
+
+  // The button Enter presses: the first one marked isDefault among the window's controls, in
+  // the order they were added; nullptr when there is none.
+  Button* DefaultButton();
 
  private:
   std::string windowClass_;

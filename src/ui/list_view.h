@@ -1,8 +1,7 @@
 #pragma once
 // A report list: columns with captions, rows with a caption and sub-items, one selected row,
 // optional check boxes, and a virtual mode in which the rows are asked for as they show. A row
-// may carry more sub-items than there are columns; the extra ones are not shown and hold data
-// of the program (the result list keeps a row's section number there).
+// may carry more sub-items than there are columns; the extra ones are not shown.
 #include <cstdint>
 #include <functional>
 #include <optional>

@@ -1,6 +1,8 @@
 #pragma once
 // A number box with up and down arrows, kept within its range.
+#include <charconv>
 #include <functional>
+#include <string_view>
 
 #include "ui/control.h"
 
@@ -24,6 +26,14 @@ class SpinEdit : public Control {
     value_ = value;
     Notify(Property::Value);
     if (onChange) onChange();
+  }
+  // What the user typed into the box: a number counts once it reads as one, whole (digits
+  // with an optional minus, nothing around them), and is then kept in range; anything else
+  // leaves the value as it was, so a half-typed number does not jump the value about.
+  void TextTyped(std::string_view text) {
+    int typed = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), typed);
+    if (error == std::errc() && end == text.data() + text.size()) SetValue(typed);
   }
   std::function<void()> onChange;
 

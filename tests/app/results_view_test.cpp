@@ -12,6 +12,7 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 class ResultsViewTest : public ScanSheetTest {
  protected:
@@ -20,12 +21,15 @@ class ResultsViewTest : public ScanSheetTest {
     AddBrokenSharedDlls(3);
     ASSERT_TRUE(sheet.ScanNowBtn.Click());
   }
+  // Each result row as "caption | shown count | section number".
   std::vector<std::string> GridRows() {
     std::vector<std::string> rows;
+    const std::vector<int>& sections = results.resultRowSections();
+    EXPECT_EQ(sections.size(), static_cast<std::size_t>(results.RepairGrid.rowCount()));
     for (int row = 0; row < results.RepairGrid.rowCount(); ++row) {
       rows.push_back(results.RepairGrid.Row(row).caption + " | " +
                      results.RepairGrid.SubItem(row, 0) + " | " +
-                     results.RepairGrid.SubItem(row, 1));
+                     std::to_string(sections.at(static_cast<std::size_t>(row))));
     }
     return rows;
   }
@@ -153,6 +157,25 @@ TEST_F(ResultsViewTest, ExcludingFromAllProblemsExcludesThatVeryProblem) {
   ClickMark(1);
   EXPECT_FALSE(model.SectionContents[4][1].Marked);
   EXPECT_TRUE(model.SectionContents[4][0].Marked);
+}
+
+TEST_F(ResultsViewTest, ExcludeActsOnlyOnTheSelectedProblemRow) {
+  ScanThreeProblems();
+  SelectProblem(1);  // drawn selected under "All Problems"
+  ASSERT_TRUE(results.ExcludeButton.visible());
+  results.RepairGrid.SetSelectedIndex(1);  // another result row: a new list, no problem picked
+  EXPECT_FALSE(results.ExcludeButton.visible());
+  results.ExcludeProblem();
+  EXPECT_EQ(IgnoreFile(), "<missing>") << "no problem the user never picked is excluded";
+  EXPECT_EQ(model.SectionContents[4].size(), 3u);
+
+  SelectProblem(0);
+  results.ProblemsListBox.SetSelectedIndex(ui::ListBox::kNone);
+  EXPECT_FALSE(results.ExcludeButton.visible()) << "hidden as soon as no problem row is selected";
+  results.ProblemsListBox.SetSelectedIndex(2);  // picked, not yet drawn: the button's tag is 0
+  results.ExcludeProblem();
+  EXPECT_THAT(IgnoreFile(), HasSubstr("|C:\\gone2.dll\r\n"));
+  EXPECT_THAT(IgnoreFile(), Not(HasSubstr("gone0")));
 }
 
 TEST_F(ResultsViewTest, AnExclusionThatCannotBeStoredKeepsTheProblem) {

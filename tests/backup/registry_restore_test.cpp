@@ -7,6 +7,12 @@
 #include "platform/substitute/substitute_registry_editor.h"
 #include "tests/support/scratch_machine.h"
 
+namespace halvex::backup {
+void PrintTo(RestoreStatus status, std::ostream* out) {
+  *out << "RestoreStatus " << static_cast<int>(status);
+}
+}  // namespace halvex::backup
+
 namespace halvex::testing {
 namespace {
 
@@ -63,6 +69,75 @@ TEST_F(RegistryRestore, AnEditorThatEndsWellButImportsNothingIsFound) {
   EXPECT_EQ(Restore(editor).missing, "[HKEY_CURRENT_USER\\Software\\App\\Empty]");
   machine.SetString("HKEY_CURRENT_USER\\Software\\App\\Empty", "x", "");
   EXPECT_EQ(Restore(editor).status, RestoreStatus::Restored) << "deletions are not looked for";
+}
+
+// A file can set a key or value and take it away again, or the other way round: what counts is
+// the state the whole file leaves, the last word on each key and value.
+constexpr const char* kKey = "HKEY_CURRENT_USER\\Software\\K";
+
+struct LastWordCase {
+  const char* what;
+  const char* lines;  // after the header
+};
+
+TEST_F(RegistryRestore, AnImportIsCheckedByTheLastWordOnEachKeyAndValue) {
+  const LastWordCase cases[] = {
+      {"a key deleted after it was set",
+       "[HKEY_CURRENT_USER\\Software\\K]\r\n\"v\"=\"1\"\r\n[-HKEY_CURRENT_USER\\Software\\K]\r\n"},
+      {"a value deleted after it was set",
+       "[HKEY_CURRENT_USER\\Software\\K]\r\n\"v\"=\"1\"\r\n\"v\"=-\r\n"},
+      {"a key set again after its deletion",
+       "[-HKEY_CURRENT_USER\\Software\\K]\r\n[HKEY_CURRENT_USER\\Software\\K]\r\n\"v\"=\"1\"\r\n"},
+      {"a parent deleted after its subkey was set, in other letters",
+       "[HKEY_CURRENT_USER\\Software\\K\\Sub]\r\n\"v\"=\"1\"\r\n[-HKEY_CURRENT_USER\\software\\k]"
+       "\r\n"},
+      {"a subkey set after its parent's deletion",
+       "[-HKEY_CURRENT_USER\\Software\\K]\r\n[HKEY_CURRENT_USER\\Software\\K\\Sub]\r\n"},
+      {"a value set again after its deletion",
+       "[HKEY_CURRENT_USER\\Software\\K]\r\n\"v\"=-\r\n\"v\"=\"2\"\r\n"},
+  };
+  for (const LastWordCase& c : cases) {
+    ScratchMachine fresh;
+    fresh.AddFile(kFile, std::string("REGEDIT4\r\n") + c.lines);
+    platform::substitute::SubstituteRegistryEditor editor(fresh.registry, fresh.files(),
+                                                          fresh.registry.codePage());
+    const backup::RestoreResult result =
+        backup::RestoreRegistryFile(fresh.platform(), editor, kFile, {});
+    EXPECT_EQ(result.status, RestoreStatus::Restored)
+        << c.what << ": " << editor.lastError() << " missing " << result.missing;
+  }
+}
+
+struct MissedWordCase {
+  const char* lines;    // after the header
+  const char* missing;  // what the check names; empty for a restore
+};
+
+TEST_F(RegistryRestore, AnImportThatLeftAnotherStateIsFound) {
+  // The registry holds K with "v"="1" and the editor imports nothing.
+  const MissedWordCase cases[] = {
+      {"[HKEY_CURRENT_USER\\Software\\K]\r\n\"v\"=-\r\n",
+       "[HKEY_CURRENT_USER\\Software\\K] \"v\"=-"},
+      {"[-HKEY_CURRENT_USER\\Software\\K]\r\n", "[-HKEY_CURRENT_USER\\Software\\K]"},
+      {"[-HKEY_CURRENT_USER\\Software\\K]\r\n[HKEY_CURRENT_USER\\Software\\K\\New]\r\n",
+       "[HKEY_CURRENT_USER\\Software\\K\\New]"},
+      {"[HKEY_CURRENT_USER\\Software\\K]\r\n\"w\"=\"2\"\r\n\"w\"=-\r\n\"w\"=\"3\"\r\n",
+       "[HKEY_CURRENT_USER\\Software\\K] \"w\"=\"3\""},
+      {"[HKEY_CURRENT_USER\\Software\\K\\Sub]\r\n\"x\"=\"1\"\r\n[-HKEY_CURRENT_USER\\Software\\K]"
+       "\r\n"
+       "[HKEY_CURRENT_USER\\Software\\K]\r\n\"v\"=\"1\"\r\n",
+       ""},
+  };
+  IdleEditor editor;
+  machine.SetString(kKey, "v", "1");
+  for (const MissedWordCase& c : cases) {
+    machine.AddFile(kFile, std::string("REGEDIT4\r\n") + c.lines);
+    const backup::RestoreResult result = Restore(editor);
+    EXPECT_EQ(result.missing, c.missing) << c.lines;
+    EXPECT_EQ(result.status,
+              *c.missing == '\0' ? RestoreStatus::Restored : RestoreStatus::NotInRegistry)
+        << c.lines;
+  }
 }
 
 TEST_F(RegistryRestore, SaysWhyItFailed) {

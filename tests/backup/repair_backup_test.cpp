@@ -166,6 +166,22 @@ TEST_F(RepairBackup, AFileThatCannotBeWrittenIsReported) {
   EXPECT_FALSE(result.complete());
 }
 
+TEST_F(RepairBackup, WithoutAValidHeaderNothingIsWrittenAndTheBackupFails) {
+  // No registry editor imports a file whose first line is empty, so such a file is no backup:
+  // the repair driver must ask whether to repair anyway.
+  machine.SetDword(kSharedDlls, "C:\\x.dll", 1);
+  model.SectionContents[4].push_back(MarkedProblem(kSharedDlls, "C:\\x.dll"));
+  for (const platform::PlatformClass platformClass :
+       {platform::PlatformClass::Undetermined, platform::PlatformClass::Win32s}) {
+    const backup::RepairBackupResult result = Write({0, 4}, platformClass);
+    const int number = static_cast<int>(platformClass);
+    EXPECT_EQ(result.status, RepairBackupStatus::NotWritten) << "platform class " << number;
+    EXPECT_FALSE(result.complete()) << "platform class " << number;
+    EXPECT_EQ(machine.Read(result.path), "<missing>") << "platform class " << number;
+    EXPECT_FALSE(machine.files().FolderExists(Folder())) << "platform class " << number;
+  }
+}
+
 TEST_F(RepairBackup, AValueThatCannotBeReadMakesTheBackupIncomplete) {
   const std::string locked = "HKEY_CURRENT_USER\\Software\\Locked";
   machine.SetDword(locked, "v", 1);
@@ -200,6 +216,15 @@ TEST_F(RepairBackup, SavesWholeKeysAndPassesOverFiles) {
             "Windows Registry Editor Version 5.00\n"
             "[HKEY_CLASSES_ROOT\\CLSID\\{1}]\n@=\"Thing\"\n"
             "[HKEY_CLASSES_ROOT\\CLSID\\{1}\\InprocServer32]\n@=\"C:\\\\gone.dll\"\n");
+}
+
+TEST_F(RepairBackup, RecordsWhoseRepairChangesNothingAreNotSaved) {
+  machine.SetDword(kSharedDlls, "C:\\x.dll", 1);
+  const RepairTarget targets[] = {{RepairTarget::Kind::NoChange, kSharedDlls, "C:\\x.dll", {}}};
+  const backup::RepairBackupResult result =
+      backup::WriteRepairBackup(machine.platform(), kNt, targets);
+  EXPECT_EQ(result.status, RepairBackupStatus::NothingToSave);
+  EXPECT_EQ(machine.Read(result.path), "<missing>");
 }
 
 TEST(RepairBackupFileName, IsTheTimeStamp) {

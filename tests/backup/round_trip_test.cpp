@@ -8,10 +8,10 @@
 #include "backup/registry_restore.h"
 #include "backup/repair_backup.h"
 #include "model/key_naming.h"
+#include "model/result_rows.h"
 #include "platform/substitute/reg_file_reader.h"
 #include "platform/substitute/substitute_registry_editor.h"
-#include "scan/repair_driver.h"
-#include "scan/result_rows.h"
+#include "repair/repair_driver.h"
 #include "tests/backup/round_trip_fixture.h"
 #include "tests/platform/registry_dump.h"
 #include "tests/scan/scan_test_run.h"
@@ -91,7 +91,7 @@ TEST_F(RoundTrip, ScanRepairEverythingAndRestoreTheBackup) {
   (void)scan::ScanAllSections(context, scan::AllSections());
   ASSERT_EQ(run.model.SectionContents[4].size(), SharedDllsProblems().size());
   SilentConversation conversation;
-  const std::vector<int> rows = scan::ResultRowSections(run.model);
+  const std::vector<int> rows = model::ResultRowSections(run.model);
   const scan::RepairRun repair =
       scan::RunRepair({machine.platform(), kNt, run.model, run.settings}, rows, conversation);
   ASSERT_TRUE(repair.repaired);

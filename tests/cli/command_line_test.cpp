@@ -2,58 +2,94 @@
 
 #include <gtest/gtest.h>
 
+#include "cli/console_scan.h"
+#include "cli/verb_table.h"
+
 namespace halvex::cli {
 namespace {
 
+std::variant<CommandLine, UsageError> Parse(const std::vector<std::string>& arguments) {
+  return ParseCommandLine(VerbTable(), arguments);
+}
+
 TEST(CommandLine, ScanOptions) {
   const auto parsed =
-      ParseCommandLine({"scan", "--machine", "m", "--section", "4", "--section", "17", "--json"});
+      Parse({"scan", "--machine", "m", "--section", "4", "--section", "17", "--json"});
   ASSERT_TRUE(std::holds_alternative<CommandLine>(parsed));
-  const ScanOptions& scan = std::get<CommandLine>(parsed).scan;
+  const CommandLine& scan = std::get<CommandLine>(parsed);
   EXPECT_EQ(scan.machineFolder, "m");
   EXPECT_TRUE(scan.json);
+  const scan::SectionChoice sections = ChosenSections(scan);
   for (int section = 1; section <= 17; ++section) {
-    EXPECT_EQ(scan.sections[section - 1], section == 4 || section == 17) << "section " << section;
+    EXPECT_EQ(sections[section - 1], section == 4 || section == 17) << "section " << section;
   }
 }
 
 TEST(CommandLine, ScanDefaultsToEverySectionOfTheLiveSystem) {
-  const auto parsed = ParseCommandLine({"scan"});
+  const auto parsed = Parse({"scan"});
   ASSERT_TRUE(std::holds_alternative<CommandLine>(parsed));
-  const ScanOptions& scan = std::get<CommandLine>(parsed).scan;
+  const CommandLine& scan = std::get<CommandLine>(parsed);
   EXPECT_FALSE(scan.machineFolder);
-  EXPECT_EQ(scan.sections, scan::AllSections());
+  EXPECT_EQ(ChosenSections(scan), scan::AllSections());
 }
 
 TEST(CommandLine, RepairOptions) {
   const auto parsed =
-      ParseCommandLine({"repair", "--section", "4", "--no-backup", "--machine", "m", "--json"});
+      Parse({"repair", "--section", "4", "--no-backup", "--machine", "m", "--json"});
   ASSERT_TRUE(std::holds_alternative<CommandLine>(parsed));
   const CommandLine& line = std::get<CommandLine>(parsed);
-  EXPECT_EQ(line.command, CommandLine::Command::Repair);
-  EXPECT_EQ(line.repair.machineFolder, "m");
-  EXPECT_TRUE(line.repair.noBackup);
-  EXPECT_TRUE(line.repair.json);
+  EXPECT_EQ(line.verb->name, "repair");
+  EXPECT_EQ(line.machineFolder, "m");
+  EXPECT_TRUE(line.Has("--no-backup"));
+  EXPECT_TRUE(line.json);
+  const scan::SectionChoice sections = ChosenSections(line);
   for (int section = 1; section <= 17; ++section) {
-    EXPECT_EQ(line.repair.sections[section - 1], section == 4) << "section " << section;
+    EXPECT_EQ(sections[section - 1], section == 4) << "section " << section;
   }
-  const auto defaults = ParseCommandLine({"repair"});
+  const auto defaults = Parse({"repair"});
   ASSERT_TRUE(std::holds_alternative<CommandLine>(defaults));
-  EXPECT_FALSE(std::get<CommandLine>(defaults).repair.noBackup) << "the backup is written";
-  EXPECT_EQ(std::get<CommandLine>(defaults).repair.sections, scan::AllSections());
+  EXPECT_FALSE(std::get<CommandLine>(defaults).Has("--no-backup")) << "the backup is written";
+  EXPECT_EQ(ChosenSections(std::get<CommandLine>(defaults)), scan::AllSections());
 }
 
 TEST(CommandLine, RestoreAndBackupsOptions) {
-  auto parsed = ParseCommandLine({"restore", "C:\\b\\_1.reg", "--machine", "m"});
+  auto parsed = Parse({"restore", "C:\\b\\_1.reg", "--machine", "m"});
   ASSERT_TRUE(std::holds_alternative<CommandLine>(parsed));
-  EXPECT_EQ(std::get<CommandLine>(parsed).command, CommandLine::Command::Restore);
-  EXPECT_EQ(std::get<CommandLine>(parsed).restore.file, "C:\\b\\_1.reg");
-  EXPECT_EQ(std::get<CommandLine>(parsed).restore.machineFolder, "m");
+  EXPECT_EQ(std::get<CommandLine>(parsed).verb->name, "restore");
+  EXPECT_EQ(std::get<CommandLine>(parsed).operand, "C:\\b\\_1.reg");
+  EXPECT_EQ(std::get<CommandLine>(parsed).machineFolder, "m");
 
-  parsed = ParseCommandLine({"backups", "--machine", "m"});
+  parsed = Parse({"backups", "--machine", "m"});
   ASSERT_TRUE(std::holds_alternative<CommandLine>(parsed));
-  EXPECT_EQ(std::get<CommandLine>(parsed).command, CommandLine::Command::Backups);
-  EXPECT_EQ(std::get<CommandLine>(parsed).backups.machineFolder, "m");
+  EXPECT_EQ(std::get<CommandLine>(parsed).verb->name, "backups");
+  EXPECT_EQ(std::get<CommandLine>(parsed).machineFolder, "m");
+}
+
+TEST(CommandLine, HelpAsksForEveryVerbOrForOne) {
+  struct Case {
+    std::vector<std::string> arguments;
+    const char* verb;  // nullptr: the help of every verb
+  };
+  const Case cases[] = {
+      {{"help"}, nullptr},
+      {{"--help"}, nullptr},
+      {{"-h"}, nullptr},
+      {{"help", "repair"}, "repair"},
+      {{"repair", "--help"}, "repair"},
+      {{"restore", "--help"}, "restore"},
+  };
+  for (const Case& c : cases) {
+    const auto parsed = Parse(c.arguments);
+    ASSERT_TRUE(std::holds_alternative<CommandLine>(parsed)) << c.arguments.front();
+    const CommandLine& line = std::get<CommandLine>(parsed);
+    if (c.verb == nullptr) {
+      EXPECT_EQ(line.verb, nullptr) << c.arguments.front();
+    } else {
+      ASSERT_NE(line.verb, nullptr) << c.arguments.front();
+      EXPECT_EQ(line.verb->name, c.verb);
+      EXPECT_TRUE(line.help) << c.arguments.front() << " runs nothing";
+    }
+  }
 }
 
 TEST(CommandLine, UsageErrorsSayWhatIsWrong) {
@@ -64,11 +100,14 @@ TEST(CommandLine, UsageErrorsSayWhatIsWrong) {
   const Case cases[] = {
       {{}, "no command given"},
       {{"frobnicate"}, "unknown command 'frobnicate'"},
+      {{"help", "frobnicate"}, "unknown command 'frobnicate'"},
+      {{"help", "scan", "repair"}, "help does not know 'repair'"},
       {{"scan", "--section"}, "--section needs a number from 1 to 17"},
       {{"scan", "--section", "0"}, "--section takes a number from 1 to 17, not '0'"},
       {{"scan", "--section", "18"}, "--section takes a number from 1 to 17, not '18'"},
       {{"scan", "--section", "4x"}, "--section takes a number from 1 to 17, not '4x'"},
       {{"scan", "--machine"}, "--machine needs a folder"},
+      {{"backups", "--machine"}, "--machine needs a folder"},
       {{"scan", "--verbose"}, "scan does not know '--verbose'"},
       {{"scan", "--no-backup"}, "scan does not know '--no-backup'"},
       {{"scan", "file.reg"}, "scan does not know 'file.reg'"},
@@ -77,12 +116,44 @@ TEST(CommandLine, UsageErrorsSayWhatIsWrong) {
       {{"restore", "a.reg", "b.reg"}, "restore does not know 'b.reg'"},
       {{"restore", "a.reg", "--json"}, "restore does not know '--json'"},
       {{"backups", "--section", "4"}, "backups does not know '--section'"},
+      {{"backups", "--json"}, "backups does not know '--json'"},
   };
   for (const Case& c : cases) {
-    const auto parsed = ParseCommandLine(c.arguments);
+    const auto parsed = Parse(c.arguments);
     ASSERT_TRUE(std::holds_alternative<UsageError>(parsed)) << c.reason;
     EXPECT_EQ(std::get<UsageError>(parsed).reason, c.reason);
   }
+}
+
+TEST(HelpText, ListsEveryVerbOfTheTableWithItsOptions) {
+  const std::string help = HelpText(VerbTable());
+  for (const Verb* verb : VerbTable()) {
+    EXPECT_NE(help.find("\n  " + std::string(verb->name) + " "), std::string::npos)
+        << "the help lists no verb '" << verb->name << "':\n"
+        << help;
+    EXPECT_NE(help.find(std::string(verb->usage.substr(0, verb->usage.find('\n')))),
+              std::string::npos)
+        << "the help does not say what " << verb->name << " does:\n"
+        << help;
+    for (const VerbOption& option : verb->options) {
+      EXPECT_NE(help.find("      " + std::string(option.name)), std::string::npos)
+          << "the help does not describe " << verb->name << "'s " << option.name << ":\n"
+          << help;
+    }
+  }
+  EXPECT_NE(help.find("--machine DIR"), std::string::npos) << help;
+  EXPECT_NE(help.find("Exit codes:"), std::string::npos) << help;
+}
+
+TEST(HelpText, OfOneVerbShowsThatVerbAlone) {
+  const std::string help = VerbHelpText(*std::get<CommandLine>(Parse({"help", "repair"})).verb);
+  EXPECT_TRUE(help.starts_with(
+      "Usage: halvex-cli repair [--machine DIR] [--section N]... [--no-backup] [--json]\n"))
+      << help;
+  EXPECT_NE(help.find("--no-backup    repair without writing the repair backup"), std::string::npos)
+      << help;
+  EXPECT_NE(help.find("--machine DIR"), std::string::npos) << help;
+  EXPECT_EQ(help.find("restore"), std::string::npos) << "another verb's help leaked in:\n" << help;
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/text_lines.h"
+
 namespace halvex::model {
 namespace {
 
@@ -31,9 +33,10 @@ TEST(PathText, FolderNameAndExtensionSplitAtTheLastBackslashOrColon) {
 }
 
 TEST(PathText, TrimRemovesBlanksAndControlCharactersOnly) {
-  EXPECT_EQ(TrimText(" \t x y \r\n"), "x y");
-  EXPECT_EQ(TrimText("\x01\x1f"), "");
-  EXPECT_EQ(TrimText("\xA0x\xA0"), "\xA0x\xA0") << "a no-break space of the code page is no blank";
+  EXPECT_EQ(platform::TrimText(" \t x y \r\n"), "x y");
+  EXPECT_EQ(platform::TrimText("\x01\x1f"), "");
+  EXPECT_EQ(platform::TrimText("\xA0x\xA0"), "\xA0x\xA0")
+      << "a no-break space of the code page is no blank";
 }
 
 TEST(PathText, NameAndExtensionMustBothBeThere) {

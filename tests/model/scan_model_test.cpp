@@ -11,7 +11,6 @@ namespace {
 
 using registry_content::TContent;
 using ::testing::ElementsAre;
-using ::testing::ElementsAreArray;
 
 TContent Problem(std::string keyPath, std::string valueName = "v") {
   TContent problem;
@@ -150,17 +149,6 @@ TEST_F(ScanModelTest, MarkingANonexistentProblemChangesNothing) {
         << "section " << c.section << " index " << c.index;
   }
   EXPECT_EQ(model.SectionContents, before);
-}
-
-TEST_F(ScanModelTest, RepairRecordsTakeTheProblemsKeyPathAndTheStatus) {
-  Add(4, 2);
-  EXPECT_EQ(
-      AddRepairRecord(model.RepairContents, model.SectionContents[4][0], "Repaired Successfully"),
-      0u);
-  EXPECT_EQ(AddRepairRecord(model.RepairContents, model.SectionContents[4][1], "Error"), 1u);
-  EXPECT_THAT(model.RepairContents,
-              ElementsAreArray({TRepairRec{"HKEY_LOCAL_MACHINE\\S4\\0", "Repaired Successfully"},
-                                TRepairRec{"HKEY_LOCAL_MACHINE\\S4\\1", "Error"}}));
 }
 
 TEST_F(ScanModelTest, ResettingTheCountersRestartsNumbering) {

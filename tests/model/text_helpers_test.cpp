@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "model/program_folder.h"
-#include "model/text_lines.h"
 #include "model/text_search.h"
+#include "platform/text_lines.h"
 #include "tests/support/scratch_machine.h"
 
 namespace halvex::model {
@@ -14,11 +14,18 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 TEST(TextLines, LinesEndAtCrLfLfOrCr) {
-  EXPECT_THAT(SplitLines("a\r\nb\nc\rd"), ElementsAre("a", "b", "c", "d"));
-  EXPECT_THAT(SplitLines("a\r\n"), ElementsAre("a")) << "a final line end starts no line";
-  EXPECT_THAT(SplitLines("\r\n\r\n"), ElementsAre("", ""));
-  EXPECT_THAT(SplitLines("a\n\rb"), ElementsAre("a", "", "b")) << "LF CR is two line ends";
-  EXPECT_THAT(SplitLines(""), IsEmpty());
+  EXPECT_THAT(platform::SplitLines("a\r\nb\nc\rd"), ElementsAre("a", "b", "c", "d"));
+  EXPECT_THAT(platform::SplitLines("a\r\n"), ElementsAre("a")) << "a final line end starts no line";
+  EXPECT_THAT(platform::SplitLines("\r\n\r\n"), ElementsAre("", ""));
+  EXPECT_THAT(platform::SplitLines("a\n\rb"), ElementsAre("a", "", "b"))
+      << "LF CR is two line ends";
+  EXPECT_THAT(platform::SplitLines(""), IsEmpty());
+}
+
+TEST(TextLines, IniTrimTakesBlanksAndTabsOnly) {
+  EXPECT_EQ(platform::TrimBlanksAndTabs(" \t a b\t "), "a b");
+  EXPECT_EQ(platform::TrimBlanksAndTabs("\r a \n"), "\r a \n") << "line ends are no blanks here";
+  EXPECT_EQ(platform::TrimBlanksAndTabs(" \t"), "");
 }
 
 TEST(TextSearch, ReplaceAllReplacesEveryOccurrenceLeftToRight) {

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/substitute/civil_time.h"
 #include "platform/substitute/reg_file_reader.h"
 #include "tests/platform/host_temp_folder.h"
 #include "tests/platform/registry_dump.h"
@@ -89,6 +90,55 @@ TEST_F(MachineFolderSave, RemovesFoldersTheMachineNoLongerHas) {
   ASSERT_FALSE(SaveMachineFolder(*machine));
   EXPECT_FALSE(fs::exists(dir() / "drives" / "C" / "Old" / "Deeper"));
   EXPECT_EQ(ReadHostFile(dir() / "drives" / "C" / "Old" / "gone.txt"), "gone");
+}
+
+// The attributes and times the machine shows for the file `name` in `folder`.
+struct Kept {
+  std::uint32_t attributes = 0;
+  FileTime creation = 0;
+  FileTime lastWrite = 0;
+};
+std::optional<Kept> KeptOf(SubstituteMachine& machine, std::string_view folder,
+                           std::string_view name) {
+  const std::optional<std::vector<FileEntry>> entries = machine.files().ListFolder(folder);
+  for (const FileEntry& entry : entries.value_or(std::vector<FileEntry>{})) {
+    if (entry.name == name) return Kept{entry.attributes, entry.creationTime, entry.lastWriteTime};
+  }
+  return std::nullopt;
+}
+
+FileTime TimeOf(const char* text) {
+  return *FieldsToFileTime(*ParseTimeText(text));
+}
+
+TEST_F(MachineFolderSave, AttributesIniFollowsDeletedAndMovedFilesSoTheFolderLoadsAgain) {
+  WriteHostFile(dir() / "attributes.ini",
+                "C:\\Old\\gone.txt=hidden\r\n"
+                "C:\\keep.txt=readonly,created=2001-02-03 04:05:06,written=2002-03-04 05:06:07\r\n"
+                "C:\\Old\\Deeper\\gone.txt=system,written=2003-01-01 00:00:00\r\n");
+  MachineFolderResult loaded = LoadMachineFolder(dir(), work.path());
+  ASSERT_TRUE(loaded.ok()) << loaded.error().Describe();
+  machine = loaded.TakeMachine();
+  ASSERT_TRUE(machine->files().DeleteFile("C:\\Old\\gone.txt"));
+  ASSERT_TRUE(machine->files().ReplaceFile("C:\\Old\\Deeper\\gone.txt", "C:\\moved.txt"));
+
+  const std::optional<MachineFolderError> error = SaveMachineFolder(*machine);
+  ASSERT_FALSE(error) << error->Describe();
+  const std::string attributes = ReadHostFile(dir() / "attributes.ini");
+  EXPECT_EQ(attributes.find("gone.txt"), std::string::npos) << attributes;
+
+  MachineFolderResult reloaded = LoadMachineFolder(dir(), work.path());
+  ASSERT_TRUE(reloaded.ok()) << reloaded.error().Describe();
+  machine = reloaded.TakeMachine();
+  const std::optional<Kept> keep = KeptOf(*machine, "C:\\", "keep.txt");
+  ASSERT_TRUE(keep);
+  EXPECT_EQ(keep->attributes, file_attribute::kReadOnly);
+  EXPECT_EQ(keep->creation, TimeOf("2001-02-03 04:05:06"));
+  EXPECT_EQ(keep->lastWrite, TimeOf("2002-03-04 05:06:07"));
+  const std::optional<Kept> moved = KeptOf(*machine, "C:\\", "moved.txt");
+  ASSERT_TRUE(moved) << "the moved file is in its new place";
+  EXPECT_EQ(moved->attributes, file_attribute::kSystem) << "its attributes moved with it";
+  EXPECT_EQ(moved->lastWrite, TimeOf("2003-01-01 00:00:00"));
 }
 
 TEST_F(MachineFolderSave, AVersion5RegistryIsWrittenAsUtf16) {

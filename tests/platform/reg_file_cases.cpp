@@ -285,8 +285,72 @@ std::string MoveKey(std::string text, std::string_view base) {
 
 }  // namespace
 
+std::vector<EditorRegFileCase> MakeEditorCases() {
+  return {
+      {{"a dword of nine digits is skipped, the lines around it are imported",
+        "REGEDIT4\n[HKEY_CURRENT_USER\\T]\n\"a\"=\"1\"\n\"b\"=dword:123456789\n\"c\"=\"2\"\n",
+        kBytes,
+        {".", ".: 'a' = 1 '1\\0'", ".: 'c' = 1 '2\\0'"}},
+       {4},
+       4},
+      {{"an unknown root opens no key: its value lines are lost up to the next key line",
+        "REGEDIT4\n[HKEY_CURRENT_USER\\T]\n\"a\"=\"1\"\n[HKEY_CURRENT_USERS\\T]\n\"b\"=\"2\"\n"
+        "\"c\"=\"3\"\n[HKEY_CURRENT_USER\\T]\n\"d\"=\"4\"\n",
+        kBytes,
+        {".", ".: 'a' = 1 '1\\0'", ".: 'd' = 1 '4\\0'"}},
+       {4, 5, 6},
+       4},
+      {{"a deletion written with a blank after '[' deletes nothing and keeps the key open",
+        "REGEDIT4\n[HKEY_CURRENT_USER\\T]\n\"a\"=\"1\"\n[ -HKEY_CURRENT_USER\\T]\n\"b\"=\"2\"\n",
+        kBytes,
+        {".", ".: 'a' = 1 '1\\0'", ".: 'b' = 1 '2\\0'"}},
+       {4},
+       4},
+      {{"value lines before the first key line and after a deletion are skipped",
+        "REGEDIT4\n\"a\"=\"1\"\n[HKEY_CURRENT_USER\\T\\K]\n[-HKEY_CURRENT_USER\\T\\K]\n"
+        "\"b\"=\"2\"\n[HKEY_CURRENT_USER\\T]\n\"c\"=\"3\"\n",
+        kBytes,
+        {".", ".: 'c' = 1 '3\\0'"}},
+       {2, 5},
+       2},
+      {{"a trailing backslash and empty names in a key path are dropped",
+        "REGEDIT4\n[HKEY_CURRENT_USER\\T\\Sub\\]\n\"a\"=\"1\"\n[HKEY_CURRENT_USER\\T\\\\P\\\\Q]\n",
+        kBytes,
+        {".", "Sub", "Sub: 'a' = 1 '1\\0'", "P", "P\\Q"}},
+       {},
+       2},
+      {{"key names keep trailing blanks and match in any case",
+        "REGEDIT4\n[HKEY_CURRENT_USER\\T\\Blank ]\n\"a\"=\"1\"\n[HKEY_CURRENT_USER\\T\\SUB]\n"
+        "\"b\"=\"2\"\n[HKEY_CURRENT_USER\\T\\sub]\n\"c\"=\"3\"\n\"bad\"=hex:zz\n",
+        kBytes,
+        {".", "Blank ", "Blank : 'a' = 1 '1\\0'", "SUB", "SUB: 'b' = 1 '2\\0'",
+         "SUB: 'c' = 1 '3\\0'"}},
+       {8},
+       8},
+      {{"a string ending in a backslash takes the rest of the file with it",
+        "REGEDIT4\n[HKEY_CURRENT_USER\\T]\n\"a\"=\"x\\\n\"b\"=\"2\"\n[HKEY_CURRENT_USER\\T\\K]\n"
+        "\"c\"=\"3\"\n",
+        kBytes,
+        {"."}},
+       {3, 4, 5, 6},
+       3},
+      {{"\\0 in a string takes the rest of the file with it",
+        "REGEDIT4\n[HKEY_CURRENT_USER\\T]\n\"a\"=\"1\"\n\"b\"=\"x\\0y\"\n\"c\"=\"3\"\n"
+        "[HKEY_CURRENT_USER\\T\\K]\n",
+        kBytes,
+        {".", ".: 'a' = 1 '1\\0'"}},
+       {4, 5, 6},
+       4},
+  };
+}
+
 const std::vector<RegFileCase>& AcceptedRegFileCases() {
   static const std::vector<RegFileCase> cases = MakeCases();
+  return cases;
+}
+
+const std::vector<EditorRegFileCase>& EditorRegFileCases() {
+  static const std::vector<EditorRegFileCase> cases = MakeEditorCases();
   return cases;
 }
 

@@ -21,6 +21,17 @@ struct RegFileCase {
 
 const std::vector<RegFileCase>& AcceptedRegFileCases();
 
+// Files with lines the registry editor skips or reads otherwise than they say: a strict read
+// refuses them at `skippedLines` (the first one, or the first line with empty key names when
+// nothing is skipped), a read as the editor reads gives `file.state` and lists `skippedLines`.
+struct EditorRegFileCase {
+  RegFileCase file;
+  std::vector<std::size_t> skippedLines;
+  std::size_t strictErrorLine;
+};
+
+const std::vector<EditorRegFileCase>& EditorRegFileCases();
+
 // The file's bytes, with HKEY_CURRENT_USER\T moved to HKEY_CURRENT_USER\<base>.
 std::string RegFileBytes(const RegFileCase& c, std::string_view base = "T");
 

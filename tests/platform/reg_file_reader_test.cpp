@@ -18,8 +18,8 @@ using ::testing::HasSubstr;
 const CodePage& cp = CodePage::Windows1252();
 
 // HKEY_CURRENT_USER\T after loading the file into an empty registry, or what went wrong.
-std::string Load(std::string_view file) {
-  const RegFileParseResult parsed = ParseRegFile(file, cp);
+std::string Load(std::string_view file, RegFileReading reading = RegFileReading::Strict) {
+  const RegFileParseResult parsed = ParseRegFile(file, cp, reading);
   if (!parsed.ok()) {
     return "error at line " + std::to_string(parsed.error().line) + ": " + parsed.error().message;
   }
@@ -42,6 +42,44 @@ std::string Utf16File(std::u16string_view text) {
 TEST(RegFileReader, ReadsEveryFormTheRegistryEditorImports) {
   for (const testing::RegFileCase& c : testing::AcceptedRegFileCases()) {
     EXPECT_EQ(Load(testing::RegFileBytes(c)), testing::ExpectedState(c.state)) << c.what;
+  }
+}
+
+TEST(RegFileReader, ReadAsTheEditorReadsItSkipsAndListsWhatTheEditorSkips) {
+  for (const testing::EditorRegFileCase& c : testing::EditorRegFileCases()) {
+    const std::string file = testing::RegFileBytes(c.file);
+    const RegFileParseResult strict = ParseRegFile(file, cp);
+    EXPECT_FALSE(strict.ok()) << c.file.what;
+    if (!strict.ok()) {
+      EXPECT_EQ(strict.error().line, c.strictErrorLine) << c.file.what;
+    }
+
+    EXPECT_EQ(Load(file, RegFileReading::AsTheEditor), testing::ExpectedState(c.file.state))
+        << c.file.what;
+    const RegFileParseResult lenient = ParseRegFile(file, cp, RegFileReading::AsTheEditor);
+    std::vector<std::size_t> lines;
+    for (const RegFileError& skipped : lenient.skipped()) lines.push_back(skipped.line);
+    EXPECT_EQ(lines, c.skippedLines) << c.file.what;
+  }
+}
+
+// Not in the table that also runs against the real editor: no test asks it to delete a root.
+TEST(RegFileReader, ReadAsTheEditorReadsItARootDeletionDeletesNothingAndDropsTheValuesAfterIt) {
+  const std::string file =
+      "REGEDIT4\n[HKEY_CURRENT_USER\\T]\n\"a\"=\"1\"\n[-HKEY_CURRENT_USER]\n\"b\"=\"2\"\n";
+  EXPECT_EQ(Load(file, RegFileReading::AsTheEditor),
+            testing::ExpectedState({".", ".: 'a' = 1 '1\\0'"}));
+  const RegFileParseResult parsed = ParseRegFile(file, cp, RegFileReading::AsTheEditor);
+  ASSERT_EQ(parsed.skipped().size(), 2u);
+  EXPECT_EQ(parsed.skipped()[0], (RegFileError{4, "a root key cannot be deleted"}));
+  EXPECT_EQ(parsed.skipped()[1].line, 5u);
+}
+
+TEST(RegFileReader, ReadAsTheEditorReadsItTheAcceptedFormsGiveTheSameRegistry) {
+  for (const testing::RegFileCase& c : testing::AcceptedRegFileCases()) {
+    const std::string file = testing::RegFileBytes(c);
+    EXPECT_EQ(Load(file, RegFileReading::AsTheEditor), Load(file)) << c.what;
+    EXPECT_TRUE(ParseRegFile(file, cp, RegFileReading::AsTheEditor).skipped().empty()) << c.what;
   }
 }
 

@@ -144,8 +144,9 @@ class RegeditReference : public ::testing::Test {
   }
 
   // The key as the in-memory registry holds it after the reader loaded the file.
-  std::string ReaderImport(const std::string& bytes, const std::string& path) {
-    const RegFileParseResult parsed = ParseRegFile(bytes, cp);
+  std::string ReaderImport(const std::string& bytes, const std::string& path,
+                           RegFileReading reading = RegFileReading::Strict) {
+    const RegFileParseResult parsed = ParseRegFile(bytes, cp, reading);
     if (!parsed.ok()) {
       return "<line " + std::to_string(parsed.error().line) + ": " + parsed.error().message + ">";
     }
@@ -189,6 +190,8 @@ TEST_F(RegeditReference, LinesTheReaderRejectsAreLinesTheEditorSkips) {
       {"foo", false},
       {"[HKCU\\$P\\x]", true},  // the editor opens no key: the value after it is lost
       {"[]", true},
+      {"[HKEY_CURRENT_USERS\\$P\\x]", true},   // an unknown root, as [HKCU...]
+      {"[ -HKEY_CURRENT_USER\\$P]", false},    // skipped: the key is neither deleted nor left
       {"[ HKEY_CURRENT_USER\\$P\\x]", false},  // the line is skipped: the value goes on
       {"[HKEY_CURRENT_USER\\$P\\x", false},
       {"HKEY_CURRENT_USER\\Software\\x", false},
@@ -247,6 +250,29 @@ TEST_F(RegeditReference, LinesTheReaderRejectsAreLinesTheEditorSkips) {
     }
     RegeditImport(file);
     EXPECT_EQ(ReaderImport(c.nextLineLost ? head : head + next, path), RealState(path)) << line;
+
+    // Read as the editor reads it, the file gives the editor's registry and lists the lines.
+    EXPECT_EQ(ReaderImport(file, path, RegFileReading::AsTheEditor), RealState(path)) << line;
+    const RegFileParseResult lenient = ParseRegFile(file, cp, RegFileReading::AsTheEditor);
+    std::vector<std::size_t> skipped;
+    for (const RegFileError& error : lenient.skipped()) skipped.push_back(error.line);
+    const std::vector<std::size_t> lost =
+        c.nextLineLost ? std::vector<std::size_t>{4, 5} : std::vector<std::size_t>{4};
+    EXPECT_EQ(skipped, lost) << line;
+  }
+}
+
+// Files with lines the editor skips or reads otherwise than they say, read as the editor reads
+// them (the machine folder's registry editor does): the same registry as the editor's.
+TEST_F(RegeditReference, FilesReadAsTheEditorReadsThemLeaveTheEditorsRegistry) {
+  const std::vector<testing::EditorRegFileCase>& cases = testing::EditorRegFileCases();
+  for (std::size_t i = 0; i < cases.size(); ++i) {
+    const std::string path = Key("editor" + std::to_string(i));
+    const std::string file = testing::RegFileBytes(cases[i].file, path);
+    RegeditImport(file);
+    EXPECT_EQ(ReaderImport(file, path, RegFileReading::AsTheEditor), RealState(path))
+        << cases[i].file.what;
+    EXPECT_EQ(RealState(path), testing::ExpectedState(cases[i].file.state)) << cases[i].file.what;
   }
 }
 

@@ -85,15 +85,14 @@ TEST_F(SubstituteRegistryEditor, ExportsTheWholeRegistryAndOneKey) {
 
 TEST_F(SubstituteRegistryEditor, ReportsFailuresWithExitCodeOne) {
   machine.AddFile("C:\\bad.reg",
-                  "REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\\App]\r\n\"a\"=dword:1\r\n"
-                  "\"b\"=hex:zz\r\n");
+                  "REGEDIT 4\r\n[HKEY_CURRENT_USER\\Software\\App]\r\n\"a\"=dword:1\r\n");
   struct Case {
     const char* what;
     const char* commandLine;
   };
   const Case cases[] = {
       {"a file that does not exist", "Regedit /s C:\\none.reg"},
-      {"a line the reader refuses: nothing of the file is imported", "Regedit /s C:\\bad.reg"},
+      {"a file without a header line: nothing of it is imported", "Regedit /s C:\\bad.reg"},
       {"an export to a folder that does not exist", "Regedit /E C:\\none\\x.reg"},
       {"an export of a key that does not exist", "Regedit /E C:\\x.reg HKEY_CURRENT_USER\\None"},
       {"a switch it does not know", "Regedit /q C:\\bad.reg"},
@@ -107,6 +106,36 @@ TEST_F(SubstituteRegistryEditor, ReportsFailuresWithExitCodeOne) {
   }
   EXPECT_EQ(Dump(), "<cannot open Software: 2>\n") << "nothing was imported";
   EXPECT_EQ(machine.Read("C:\\x.reg"), "<missing>");
+}
+
+TEST_F(SubstituteRegistryEditor, ImportsWhatTheEditorImportsAndListsTheLinesItSkips) {
+  machine.AddFile("C:\\mixed.reg",
+                  "REGEDIT4\r\n"
+                  "[HKEY_CURRENT_USER\\Software\\App]\r\n"
+                  "\"a\"=dword:1\r\n"
+                  "\"nine\"=dword:123456789\r\n"
+                  "\"b\"=hex:zz\r\n"
+                  "[ -HKEY_CURRENT_USER\\Software\\App]\r\n"
+                  "\"c\"=\"3\"\r\n"
+                  "[HKEY_CURRENT_USERS\\Software\\App]\r\n"
+                  "\"lost\"=\"x\"\r\n"
+                  "[HKEY_CURRENT_USER\\Software\\App\\Sub\\]\r\n"
+                  "\"d\"=\"4\"\r\n");
+  const platform::ProcessExit exit = Run("Regedit /s C:\\mixed.reg");
+  EXPECT_EQ(exit.exitCode, 0u) << editor.lastError();
+  EXPECT_EQ(Dump(),
+            ".\n"
+            "App\n"
+            "App: 'a' = 4 '\\x01\\0\\0\\0'\n"
+            "App: 'c' = 1 '3\\0'\n"
+            "App\\Sub\n"
+            "App\\Sub: 'd' = 1 '4\\0'\n");
+  std::vector<std::size_t> lines;
+  for (const std::string& skipped : editor.skippedLines()) {
+    EXPECT_TRUE(skipped.starts_with("C:\\mixed.reg:")) << skipped;
+    lines.push_back(std::stoul(skipped.substr(skipped.find(':', 3) + 1)));
+  }
+  EXPECT_THAT(lines, ElementsAre(4, 5, 6, 8, 9));
 }
 
 TEST_F(SubstituteRegistryEditor, OtherProgramsAreNotFound) {

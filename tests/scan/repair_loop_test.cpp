@@ -83,6 +83,21 @@ TEST_F(RepairLoop, CancelStopsBeforeTheNextProblem) {
   EXPECT_TRUE(machine.ValueExists(kSharedDlls, "C:\\b.dll"));
 }
 
+TEST(PerformRepair, ARecordWhoseRepairChangesNothingIsDoneAndTouchesNothing) {
+  ScratchMachine machine;
+  machine.SetDword(kSharedDlls, "C:\\a.dll", 1);
+  const scan::RepairTarget unchanged{scan::RepairTarget::Kind::NoChange, kSharedDlls, "C:\\a.dll",
+                                     "C:\\a.dll"};
+  // A refused open shows any attempt: a delete would fail and the target would seem gone.
+  machine.registry.InjectFaults(platform::RootKey::LocalMachine,
+                                "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDlls",
+                                {.refuseOpen = true});
+  EXPECT_EQ(scan::PerformRepair(machine.platform(), unchanged), scan::RepairOutcome::Done);
+  machine.registry.InjectFaults(platform::RootKey::LocalMachine,
+                                "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDlls", {});
+  EXPECT_TRUE(machine.ValueExists(kSharedDlls, "C:\\a.dll"));
+}
+
 TEST(ShownKeyPath, HidesOnlyTheLeadingRootName) {
   const scan::SectionRow& comSection = *scan::FindSection(1);
   EXPECT_EQ(scan::ShownKeyPath(comSection, "HKEY_CLASSES_ROOT\\CLSID\\{x}"), "\\CLSID\\{x}");

@@ -60,6 +60,24 @@ TEST_F(ScanDriver, ResetsTheCountersOfTheScan) {
   AddBrokenSharedDlls(1);
   (void)Scan();
   EXPECT_EQ(run.model.SectionContents[4][0].ProblemNo, 1);
+  // No section of this machine walks keys that count visits, so the count stays at its reset.
+  EXPECT_EQ(run.model.counters.visitCounter, 0);
+}
+
+TEST_F(ScanDriver, EmptiesEachChosenSectionBeforeItsRoutineRuns) {
+  // Left from an earlier scan: section 3's routine adds nothing here, section 4's finds one
+  // problem, section 5 is not chosen.
+  for (const int section : {3, 4, 5}) {
+    run.model.SectionContents[static_cast<std::size_t>(section)].push_back(
+        model::registry_content::TContent{});
+  }
+  AddBrokenSharedDlls(1);
+  scan::SectionChoice choice{};
+  choice[2] = choice[3] = true;
+  (void)Scan(choice);
+  EXPECT_THAT(run.model.SectionContents[3], IsEmpty());
+  EXPECT_EQ(run.model.SectionContents[4].size(), 1u) << "only what this scan found";
+  EXPECT_EQ(run.model.SectionContents[5].size(), 1u) << "an unchosen section is not scanned";
 }
 
 TEST_F(ScanDriver, AbortKeepsWhatWasFoundAndScansNoFurther) {

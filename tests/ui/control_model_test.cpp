@@ -210,6 +210,33 @@ TEST(FormModel, AButtonWithAResultEndsItsDialogAndCloseCanBeRefused) {
   EXPECT_FALSE(dialog.visible());
 }
 
+TEST(FormModel, EnterClicksTheDefaultButtonWhereverItSits) {
+  Form dialog("TFormOptions");
+  Panel body("Body");
+  Button cancel("CancelBtn", "Cancel");
+  Button ok("BitBtn1", "OK");
+  ok.isDefault = true;
+  int clicks = 0;
+  ok.onClick = [&] { ++clicks; };
+  dialog.AddChild(cancel);
+  dialog.AddChild(body);
+  body.AddChild(ok);
+  dialog.SetVisible(true);
+
+  EXPECT_EQ(dialog.DefaultButton(), &ok);
+  EXPECT_TRUE(dialog.EnterPressed());
+  EXPECT_EQ(clicks, 1);
+  ok.SetEnabled(false);
+  EXPECT_FALSE(dialog.EnterPressed()) << "a disabled default button takes no click";
+  EXPECT_EQ(clicks, 1);
+
+  Form plain("Plain");
+  Button other("Other", "Other");
+  plain.AddChild(other);
+  EXPECT_EQ(plain.DefaultButton(), nullptr);
+  EXPECT_FALSE(plain.EnterPressed());
+}
+
 TEST(FormModel, RoundedRegionCoversTheClientAreaAndItsMargin) {
   Form form("Main");
   form.SetBounds(Rect::At(0, 0, 700, 540));

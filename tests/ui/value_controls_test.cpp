@@ -108,6 +108,23 @@ TEST(SpinEditModel, ClampsToItsRangeAndReportsChanges) {
   EXPECT_EQ(changes, 2);
 }
 
+TEST(SpinEditModel, TakesTypedTextOnlyWhenItReadsAsANumberAndKeepsItInRange) {
+  struct Typed {
+    const char* text;
+    int value;  // starting from 12
+  };
+  const Typed cases[] = {
+      {"7", 7},  {"31", 31}, {"45", 31}, {"0", 1},   {"-3", 1},  {"", 12},
+      {"-", 12}, {"1a", 12}, {" 5", 12}, {"5 ", 12}, {"+5", 12}, {"99999999999", 12},
+  };
+  for (const Typed& typed : cases) {
+    SpinEdit days("SpinEditDays", 1, 31);
+    days.SetValue(12);
+    days.TextTyped(typed.text);
+    EXPECT_EQ(days.value(), typed.value) << "typed \"" << typed.text << "\"";
+  }
+}
+
 TEST(TimePickerModel, TakesOnlyTimesThatExist) {
   TimePicker time("dtpStartTime");
   ASSERT_TRUE(time.SetTime(9, 30));

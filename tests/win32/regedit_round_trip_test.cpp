@@ -10,14 +10,14 @@
 #include "backup/repair_backup.h"
 #include "model/drive_checks.h"
 #include "model/registry_delete.h"
+#include "model/result_rows.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_locale.h"
 #include "platform/win32/win32_process_runner.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell_links.h"
-#include "scan/repair_driver.h"
-#include "scan/result_rows.h"
+#include "repair/repair_driver.h"
 #include "scan/scan_driver.h"
 #include "scan/scan_front_end.h"
 #include "tests/backup/round_trip_fixture.h"
@@ -191,7 +191,7 @@ TEST_F(RegeditRoundTrip, ScanRepairEverythingAndRestoreTheBackup) {
   ASSERT_EQ(model.SectionContents[4].size(), SharedDllsProblems().size());
 
   SilentConversation conversation;
-  const std::vector<int> rows = scan::ResultRowSections(model);
+  const std::vector<int> rows = model::ResultRowSections(model);
   const scan::RepairRun repair =
       scan::RunRepair({platform, kNt, model, settings}, rows, conversation);
   ASSERT_TRUE(repair.repaired);

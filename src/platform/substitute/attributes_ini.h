@@ -29,4 +29,9 @@ using AttributesIniResult = std::variant<std::vector<AttributeOverride>, LineErr
 
 [[nodiscard]] AttributesIniResult ParseAttributesIni(std::string_view text);
 
+// The text ParseAttributesIni reads back into `entries` (their line numbers are not written):
+// one line each, CR LF ended, flags first, then the times that are set. Attributes of 0 are
+// written "normal", so that the line still clears the default "archive".
+std::string FormatAttributesIni(const std::vector<AttributeOverride>& entries);
+
 }  // namespace halvex::platform::substitute

@@ -225,6 +225,30 @@ bool HostFileSystem::SetTimes(std::string_view path, std::optional<FileTime> cre
   return true;
 }
 
+std::vector<HostFileSystem::OverlaidPath> HostFileSystem::OverlaidPaths() const {
+  std::vector<OverlaidPath> paths;
+  for (const auto& [host, overlay] : overlay_) {
+    std::error_code error;
+    if (!fs::exists(host, error)) continue;
+    if (!overlay.attributes && !overlay.creation && !overlay.lastWrite) continue;
+    for (const HostDrive& drive : drives_) {
+      if (!IsAtOrBelow(host, drive.folder)) continue;
+      std::string path = std::string(1, drive.letter) + ":";
+      bool named = true;
+      for (const fs::path& name : host.lexically_relative(drive.folder)) {
+        if (name.empty() || name == ".") continue;  // the drive's root itself
+        const std::optional<std::string> windowsName = WindowsName(name);
+        named = named && windowsName.has_value();
+        if (named) path += "\\" + *windowsName;
+      }
+      if (path.size() == 2) path += "\\";
+      if (named) paths.push_back({path, overlay.attributes, overlay.creation, overlay.lastWrite});
+      break;
+    }
+  }
+  return paths;
+}
+
 std::optional<fs::path> HostFileSystem::HostPath(std::string_view path) const {
   const std::optional<Location> location = Locate(path);
   if (!location || !location->exists) return std::nullopt;

@@ -50,6 +50,16 @@ class HostFileSystem final : public FileSystem {
                               std::optional<FileTime> lastWrite);
   // The host path of an existing file or folder, for tests and for saving a machine back.
   std::optional<std::filesystem::path> HostPath(std::string_view path) const;
+  // What the overlay holds for one existing file or folder, by its Windows path.
+  struct OverlaidPath {
+    std::string path;
+    std::optional<std::uint32_t> attributes;
+    std::optional<FileTime> creation;
+    std::optional<FileTime> lastWrite;
+  };
+  // Every existing file and folder the overlay holds anything for, for saving a machine back:
+  // deleted entries are gone from it, and moved ones are under their new path.
+  std::vector<OverlaidPath> OverlaidPaths() const;
   const std::vector<HostDrive>& drives() const { return drives_; }
 
   bool FileExists(std::string_view path) override;

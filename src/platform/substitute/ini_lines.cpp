@@ -1,13 +1,9 @@
 #include "platform/substitute/ini_lines.h"
 
+#include "platform/text_lines.h"
+
 namespace halvex::platform::substitute {
 namespace {
-
-std::string_view Trim(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 // The line without its comment.
 std::string_view WithoutComment(std::string_view line) {
@@ -37,21 +33,14 @@ IniLinesResult ReadIniLines(std::string_view text) {
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
   std::vector<IniLine> lines;
   std::size_t number = 0;
-  while (!text.empty()) {
+  for (const std::string_view raw : SplitLines(text)) {
     ++number;
-    std::size_t end = text.find_first_of("\r\n");
-    const std::string_view raw = text.substr(0, end);
-    if (end == std::string_view::npos) {
-      text = {};
-    } else {
-      text.remove_prefix(end + (text.substr(end, 2) == "\r\n" ? 2 : 1));
-    }
     if (raw.find('\0') != std::string_view::npos) return LineError{number, "holds a NUL byte"};
-    const std::string_view line = Trim(WithoutComment(raw));
+    const std::string_view line = TrimBlanksAndTabs(WithoutComment(raw));
     if (line.empty()) continue;
     if (line.front() == '[') {
       if (line.back() != ']') return LineError{number, "a section header must end with ']'"};
-      const std::string_view name = Trim(line.substr(1, line.size() - 2));
+      const std::string_view name = TrimBlanksAndTabs(line.substr(1, line.size() - 2));
       if (name.empty()) return LineError{number, "a section needs a name"};
       lines.push_back({number, true, std::string(name), {}});
       continue;
@@ -61,9 +50,10 @@ IniLinesResult ReadIniLines(std::string_view text) {
       return LineError{number,
                        "expected [section] or key=value, found '" + std::string(line) + "'"};
     }
-    const std::string_view key = Trim(line.substr(0, equals));
+    const std::string_view key = TrimBlanksAndTabs(line.substr(0, equals));
     if (key.empty()) return LineError{number, "the key before '=' is empty"};
-    lines.push_back({number, false, std::string(key), std::string(Trim(line.substr(equals + 1)))});
+    lines.push_back(
+        {number, false, std::string(key), std::string(TrimBlanksAndTabs(line.substr(equals + 1)))});
   }
   return lines;
 }

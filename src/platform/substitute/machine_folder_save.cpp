@@ -4,6 +4,7 @@
 #include <iterator>
 #include <set>
 
+#include "platform/substitute/attributes_ini.h"
 #include "platform/substitute/reg_file_writer.h"
 
 namespace halvex::platform::substitute {
@@ -32,6 +33,19 @@ RegFileFormat FormatOf(const fs::path& registryPath) {
                                                       : RegFileFormat::Version5;
 }
 
+// Writes beside the file and moves the new one over it, so that it is never half written.
+std::optional<MachineFolderError> ReplaceHostFile(const fs::path& path, const std::string& bytes) {
+  const fs::path fresh = path.string() + ".new";
+  std::error_code error;
+  if (!WriteHostFile(fresh, bytes)) {
+    fs::remove(fresh, error);
+    return MachineFolderError{fresh, 0, "cannot be written"};
+  }
+  fs::rename(fresh, path, error);
+  if (error) return MachineFolderError{path, 0, "cannot be replaced: " + error.message()};
+  return std::nullopt;
+}
+
 std::optional<MachineFolderError> SaveRegistry(SubstituteMachine& machine) {
   const fs::path path = machine.sourceFolder() / "registry.reg";
   const RegExportResult exported =
@@ -41,15 +55,21 @@ std::optional<MachineFolderError> SaveRegistry(SubstituteMachine& machine) {
     return MachineFolderError{path, 0,
                               "cannot be written: " + exported.failedKey + ": " + exported.message};
   }
-  const fs::path fresh = path.string() + ".new";
-  std::error_code error;
-  if (!WriteHostFile(fresh, exported.bytes)) {
-    fs::remove(fresh, error);
-    return MachineFolderError{fresh, 0, "cannot be written"};
+  return ReplaceHostFile(path, exported.bytes);
+}
+
+// attributes.ini from what the machine keeps now: the lines of files that are gone are dropped,
+// and a moved file's line names its new place, so that the folder loads again.
+std::optional<MachineFolderError> SaveAttributes(SubstituteMachine& machine) {
+  const fs::path path = machine.sourceFolder() / "attributes.ini";
+  std::vector<AttributeOverride> entries;
+  for (HostFileSystem::OverlaidPath& kept : machine.files().OverlaidPaths()) {
+    entries.push_back(
+        AttributeOverride{0, std::move(kept.path), kept.attributes, kept.creation, kept.lastWrite});
   }
-  fs::rename(fresh, path, error);
-  if (error) return MachineFolderError{path, 0, "cannot be replaced: " + error.message()};
-  return std::nullopt;
+  std::error_code error;
+  if (entries.empty() && !fs::exists(path, error)) return std::nullopt;
+  return ReplaceHostFile(path, FormatAttributesIni(entries));
 }
 
 bool SameFile(const fs::path& a, const fs::path& b) {
@@ -125,7 +145,7 @@ std::optional<MachineFolderError> SaveMachineFolder(SubstituteMachine& machine) 
     if (!fs::is_directory(working, error)) continue;
     if (auto wrong = MirrorDrive(working, DriveFolder(drives, drive.letter))) return wrong;
   }
-  return std::nullopt;
+  return SaveAttributes(machine);
 }
 
 }  // namespace halvex::platform::substitute

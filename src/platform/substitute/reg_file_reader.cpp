@@ -6,17 +6,20 @@
 //    (a blank line, a comment, "REGEDIT 4", the Windows 3.1 "REGEDIT"); that is an error here.
 //  - Every other line, after leading blanks, is empty, a comment (';' or '#'), a key line
 //    ('['), a default value line ('@') or a named value line ('"'). The editor skips any other
-//    line without a word; here it is an error.
+//    line without a word; here it is an error (read as the editor reads, it is skipped).
 //  - [ROOT\path] creates the key; [-ROOT\path] deletes it with everything below it. The name
 //    runs to the last ']' of the line and the editor ignores whatever follows; a blank right
-//    after '[' makes the editor skip the line (an error here). Root names are the five long
-//    names in any case (no HKCU and the like: the editor rejects them). The editor collapses
-//    empty names in a path ("A\\B", "A\"); here they are an error.
+//    after '[' makes the editor skip the line (an error here), so "[ -HKEY_...]" deletes
+//    nothing; "[-HKEY_CURRENT_USER]" deletes nothing either, and the value lines after it are
+//    dropped as after any deletion. Root names are the five long names in any case (no HKCU and the
+//    like: the editor rejects them, and the value lines up to the next key line are lost with the
+//    line). The editor collapses empty names in a path ("A\\B", "A\": a trailing backslash is
+//    dropped); here they are an error. Names keep their trailing blanks.
 //  - Value lines belong to the last key line. Before the first one, or after a [-...] line,
 //    the editor drops them; here they are an error.
-//  - "name" and "..." data know the escapes \\ \" \n \r. The editor drops a value with \0 (and
-//    the line after it) and turns other escapes into the bare character ("\t" gives "t");
-//    both are errors here.
+//  - "name" and "..." data know the escapes \\ \" \n \r. A \0, or a '\' at the end of the
+//    line, makes the editor drop the value and every line after it to the end of the file;
+//    other escapes become the bare character ("\t" gives "t"). All are errors here.
 //  - Blanks may surround '=' and follow the data; a ';' comment may follow the data. Any
 //    other text after the data makes the editor drop the value; here it is an error.
 //  - Data: "..." (REG_SZ), dword: with 1 to 8 hex digits, hex: (REG_BINARY) and hex(N): for
@@ -37,12 +40,20 @@
 //    Odd-length UTF-16 text data, which the editor mangles, is an error.
 //  - The editor stops reading at a NUL character, so a file with one is an error, as is a
 //    UTF-16 file of an odd length.
+//
+// Read as the editor reads (RegFileReading::AsTheEditor), each line that is an error above is
+// left out and listed instead, with the lines the editor loses with it; empty names in a key
+// path are collapsed, unknown escapes give the bare character and a value continued at the end
+// of the file keeps what was read, as the editor does. The first line, a NUL character and half
+// a UTF-16 character stay errors: the editor imports nothing or stops there. (Odd-length
+// UTF-16 text data, which the editor mangles, is left out too.)
 #include "platform/substitute/reg_file_reader.h"
 
 #include <optional>
 
 #include "platform/substitute/reg_file_format.h"
 #include "platform/substitute/reg_file_text.h"
+#include "platform/text_lines.h"
 
 namespace halvex::platform::substitute {
 namespace {
@@ -53,12 +64,6 @@ bool IsBlank(char c) {
 
 std::string_view SkipBlanks(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  return text;
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  text = SkipBlanks(text);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
   return text;
 }
 
@@ -112,14 +117,18 @@ struct KeyName {
 
 class Parser {
  public:
-  Parser(const RegFileText& file, const CodePage& codePage) : file_(file), codePage_(codePage) {}
+  Parser(const RegFileText& file, const CodePage& codePage, RegFileReading reading)
+      : file_(file), codePage_(codePage), asTheEditor_(reading == RegFileReading::AsTheEditor) {}
 
   RegFileParseResult Run() {
     if (!Header(file_.lines.front())) return *error_;
     for (index_ = 1; index_ < file_.lines.size(); ++index_) {
-      if (!Line(file_.lines[index_])) return *error_;
+      const std::size_t first = index_;
+      if (Line(file_.lines[index_])) continue;
+      if (!asTheEditor_) return *error_;
+      Skip(first);
     }
-    return std::move(operations_);
+    return RegFileParseResult(std::move(operations_), std::move(skipped_));
   }
 
  private:
@@ -137,13 +146,25 @@ class Parser {
   };
   static const DataKind kDataKinds[5];
 
-  // Where value lines go: the key of the last key line, none before the first one, and none
-  // after a key deletion.
-  enum class KeyState { BeforeFirstKey, Open, AfterDeletion };
+  // Where value lines go: the key of the last key line, none before the first one, none
+  // after a key deletion, and none after a key line the editor could not open.
+  enum class KeyState { BeforeFirstKey, Open, AfterDeletion, Unopened };
 
   bool Fail(std::string message) {
     error_ = RegFileError{index_ + 1, std::move(message)};
     return false;
+  }
+
+  // Lists the line that began at `first` as skipped, and the lines that are not blank among
+  // those it went on to (a continued value) and those the editor loses with it.
+  void Skip(std::size_t first) {
+    skipped_.push_back({first + 1, error_->message});
+    const std::string lost = "lost with line " + std::to_string(first + 1);
+    if (loseRestOfFile_) index_ = file_.lines.size() - 1;
+    for (std::size_t line = first + 1; line <= index_; ++line) {
+      if (!SkipBlanks(file_.lines[line]).empty()) skipped_.push_back({line + 1, lost});
+    }
+    error_.reset();
   }
 
   bool Header(std::string_view line) {
@@ -181,9 +202,15 @@ class Parser {
     if (deletion) name.remove_prefix(1);
 
     KeyName key;
-    if (!ParseKeyName(name, key)) return false;
+    if (!ParseKeyName(name, key)) {
+      keyState_ = KeyState::Unopened;  // the editor opens no key for the lines that follow
+      return false;
+    }
     if (deletion) {
-      if (key.path.empty()) return Fail("a root key cannot be deleted");
+      if (key.path.empty()) {
+        keyState_ = KeyState::AfterDeletion;  // the editor drops the value lines that follow
+        return Fail("a root key cannot be deleted");
+      }
       Add(RegFileOperationKind::DeleteKeyTree, key);
       keyState_ = KeyState::AfterDeletion;
     } else {
@@ -204,10 +231,27 @@ class Parser {
     if (slash == std::string_view::npos) return true;
     const std::string_view path = name.substr(slash + 1);
     if (path.empty() || path.back() == '\\' || path.find("\\\\") != std::string_view::npos) {
-      return Fail("empty key name in the path " + Quoted(name));
+      if (!asTheEditor_) return Fail("empty key name in the path " + Quoted(name));
+      key.path = CollapsedPath(path);
+      return true;
     }
     key.path = std::string(path);
     return true;
+  }
+
+  // The path without empty names, as the editor reads "A\\B" and "A\".
+  static std::string CollapsedPath(std::string_view path) {
+    std::string collapsed;
+    for (std::size_t start = 0; start <= path.size();) {
+      std::size_t end = path.find('\\', start);
+      if (end == std::string_view::npos) end = path.size();
+      if (end > start) {
+        if (!collapsed.empty()) collapsed += '\\';
+        collapsed += path.substr(start, end - start);
+      }
+      start = end + 1;
+    }
+    return collapsed;
   }
 
   bool RequireKey() {
@@ -218,6 +262,8 @@ class Parser {
         return Fail("value line before the first key line");
       case KeyState::AfterDeletion:
         return Fail("value line after a key deletion, outside any key");
+      case KeyState::Unopened:
+        return Fail("value line after a key line the registry editor cannot open");
     }
     return false;
   }
@@ -247,7 +293,10 @@ class Parser {
         out.push_back(c);
         continue;
       }
-      if (++at == text.size()) break;
+      if (++at == text.size()) {
+        loseRestOfFile_ = true;  // the editor reads on as part of the text
+        break;
+      }
       switch (text[at]) {
         case '\\':
           out.push_back('\\');
@@ -262,8 +311,13 @@ class Parser {
           out.push_back('\r');
           break;
         case '0':
+          loseRestOfFile_ = true;
           return Fail(std::string("\\0 in the ") + what + " (the registry editor drops it)");
         default:
+          if (asTheEditor_) {
+            out.push_back(text[at]);
+            break;
+          }
           return Fail(std::string("unknown escape sequence \\") + text[at] + " in the " + what);
       }
     }
@@ -273,7 +327,7 @@ class Parser {
   bool ValueData(std::string name, std::string_view rest) {
     rest = SkipBlanks(rest);
     if (!rest.starts_with('=')) return Fail("'=' expected after the value name");
-    const std::string_view data = TrimBlanks(rest.substr(1));
+    const std::string_view data = TrimBlanksAndTabs(rest.substr(1));
     if (data.empty()) return Fail("no data after '='");
     for (const DataKind& kind : kDataKinds) {
       if (data.starts_with(kind.prefix)) {
@@ -370,6 +424,10 @@ class Parser {
       return Fail("hex bytes expected on the line after the continuing '\\'");
     }
     index_ = file_.lines.size() - 1;
+    if (asTheEditor_) {
+      text = {};
+      return true;  // the editor keeps what it read
+    }
     return Fail("the file ends in a value continued with '\\'");
   }
 
@@ -407,7 +465,10 @@ class Parser {
 
   const RegFileText& file_;
   const CodePage& codePage_;
-  std::size_t index_ = 0;  // of the line being read
+  const bool asTheEditor_;
+  std::size_t index_ = 0;        // of the line being read
+  bool loseRestOfFile_ = false;  // the line being read takes every later one with it
+  std::vector<RegFileError> skipped_;
   KeyState keyState_ = KeyState::BeforeFirstKey;
   KeyName key_;
   RegFileOperations operations_;
@@ -433,12 +494,13 @@ std::string RegFileOperation::FullKeyPath() const {
   return full;
 }
 
-RegFileParseResult ParseRegFile(std::string_view fileBytes, const CodePage& codePage) {
+RegFileParseResult ParseRegFile(std::string_view fileBytes, const CodePage& codePage,
+                                RegFileReading reading) {
   RegFileText file;
   if (std::optional<RegFileError> error = DecodeRegFile(fileBytes, codePage, file)) {
     return std::move(*error);
   }
-  return Parser(file, codePage).Run();
+  return Parser(file, codePage, reading).Run();
 }
 
 }  // namespace halvex::platform::substitute

@@ -4,10 +4,13 @@
 // whole text into operations or names the first line that is wrong, and only then does
 // ApplyRegFile carry them out, so a bad file never leaves a registry half loaded.
 //
-// The reader accepts what the registry editor imports and reports as an error every line that
-// the editor would skip or import differently from what it says (a value line outside a key, a
-// bad hex digit, an unterminated string, an unknown root, ...): a fixture never loses a line
-// silently. The rules, line by line, are listed in reg_file_reader.cpp.
+// Strictly read, a file is taken as the registry editor imports it, and every line that the
+// editor would skip or import differently from what it says (a value line outside a key, a bad
+// hex digit, an unterminated string, an unknown root, ...) is an error: a fixture, the machine
+// folder's registry.reg or one of the program's own backups never loses a line silently. Read
+// as the editor reads it, the file gives what the editor imports: the lines it skips (and the
+// lines it loses with them) are left out and listed. The rules, line by line, are listed in
+// reg_file_reader.cpp.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -52,10 +55,17 @@ struct RegFileOperation {
 
 using RegFileOperations = std::vector<RegFileOperation>;
 
+// How a line that the registry editor would skip is met.
+enum class RegFileReading {
+  Strict,       // it is an error, and nothing of the file is read
+  AsTheEditor,  // it is skipped as the editor skips it, and listed
+};
+
 // The operations of a whole file, or the first error in it; never both.
 class [[nodiscard]] RegFileParseResult {
  public:
-  RegFileParseResult(RegFileOperations operations) : outcome_(std::move(operations)) {}
+  RegFileParseResult(RegFileOperations operations, std::vector<RegFileError> skipped = {})
+      : outcome_(std::move(operations)), skipped_(std::move(skipped)) {}
   RegFileParseResult(RegFileError error) : outcome_(std::move(error)) {}
 
   bool ok() const { return std::holds_alternative<RegFileOperations>(outcome_); }
@@ -63,15 +73,20 @@ class [[nodiscard]] RegFileParseResult {
   const RegFileOperations& operations() const { return std::get<RegFileOperations>(outcome_); }
   // Only when !ok().
   const RegFileError& error() const { return std::get<RegFileError>(outcome_); }
+  // Read as the editor reads it: each line left out, in file order, with why.
+  const std::vector<RegFileError>& skipped() const { return skipped_; }
 
  private:
   std::variant<RegFileOperations, RegFileError> outcome_;
+  std::vector<RegFileError> skipped_;
 };
 
 // Parses a whole .reg file as it lies on disk. A UTF-16 file (byte order mark FF FE) is read
 // through `codePage` into 8-bit text, as the ANSI calls would show its names and strings: a
-// character the code page lacks becomes '?'.
-RegFileParseResult ParseRegFile(std::string_view fileBytes, const CodePage& codePage);
+// character the code page lacks becomes '?'. A file whose first line is no header, or that the
+// editor cannot read on (a NUL character, half a UTF-16 character), is an error either way.
+RegFileParseResult ParseRegFile(std::string_view fileBytes, const CodePage& codePage,
+                                RegFileReading reading = RegFileReading::Strict);
 
 // The outcome of applying operations: Ok, or the first operation the registry refused.
 struct [[nodiscard]] RegApplyStatus {

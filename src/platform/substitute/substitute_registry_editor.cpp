@@ -31,6 +31,7 @@ bool IsSwitch(const CodePage& codePage, const std::string& word, std::string_vie
 ProcessExit SubstituteRegistryEditor::RunHidden(std::string_view commandLine,
                                                 const std::function<void()>&) {
   lastError_.clear();
+  skippedLines_.clear();
   const std::vector<std::string> words = CommandLineWords(commandLine);
   if (words.empty() || !IsRegistryEditor(codePage_, words[0])) return ProcessExit{};
   ProcessExit exit{true, kError};
@@ -47,9 +48,12 @@ ProcessExit SubstituteRegistryEditor::RunHidden(std::string_view commandLine,
 std::uint32_t SubstituteRegistryEditor::Import(const std::string& file) {
   const std::optional<std::string> bytes = files_.ReadFile(file);
   if (!bytes) return Fail("cannot read " + file);
-  const RegFileParseResult parsed = ParseRegFile(*bytes, codePage_);
+  const RegFileParseResult parsed = ParseRegFile(*bytes, codePage_, RegFileReading::AsTheEditor);
   if (!parsed.ok()) {
     return Fail(file + ":" + std::to_string(parsed.error().line) + ": " + parsed.error().message);
+  }
+  for (const RegFileError& skipped : parsed.skipped()) {
+    skippedLines_.push_back(file + ":" + std::to_string(skipped.line) + ": " + skipped.message);
   }
   const RegApplyStatus applied = ApplyRegFile(registry_, parsed.operations());
   if (!applied.ok())

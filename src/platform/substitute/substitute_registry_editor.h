@@ -22,14 +22,18 @@ class SubstituteRegistryEditor final : public ProcessRunner {
                            RegFileFormat exportFormat = RegFileFormat::Version5)
       : registry_(registry), files_(files), codePage_(codePage), exportFormat_(exportFormat) {}
 
-  // Exit code 0 when the import or export was done. 1 when the file cannot be read or written,
-  // when the file has a line the reader refuses (then nothing of it is imported), when the
-  // registry refuses a change (the changes before it stay, as with the editor), and for
-  // switches it does not know. The pump is not needed: the work is done before it returns.
+  // Exit code 0 when the import or export was done. An import reads the file as the editor
+  // reads it: the lines the editor skips are skipped (skippedLines lists them) and the rest is
+  // imported. 1 when the file cannot be read or written, when the editor would import nothing
+  // of it (no header line), when the registry refuses a change (the changes before it stay, as
+  // with the editor), and for switches it does not know. The pump is not needed: the work is
+  // done before it returns.
   ProcessExit RunHidden(std::string_view commandLine, const std::function<void()>& pump) override;
 
   // What went wrong in the last run, for tests and messages; empty after a success.
   const std::string& lastError() const { return lastError_; }
+  // The lines the last import skipped, each "FILE:LINE: why"; the editor itself says nothing.
+  const std::vector<std::string>& skippedLines() const { return skippedLines_; }
 
  private:
   std::uint32_t Import(const std::string& file);
@@ -41,6 +45,7 @@ class SubstituteRegistryEditor final : public ProcessRunner {
   const CodePage& codePage_;
   RegFileFormat exportFormat_;
   std::string lastError_;
+  std::vector<std::string> skippedLines_;
 };
 
 }  // namespace halvex::platform::substitute

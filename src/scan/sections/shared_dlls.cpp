@@ -52,7 +52,6 @@ TContent MakeProblem(const std::string& keyPath, const std::string& valueName, s
 class SharedDlls final : public SectionRoutines {
  public:
   void Scan(SectionScan& scan) const override {
-    scan.problems().clear();
     platform::Platform& platform = scan.platform();
     model::RegistryObject key(platform.registry);
     key.SetRootKey(scan.root());

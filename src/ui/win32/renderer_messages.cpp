@@ -7,7 +7,6 @@
 
 #include <exception>
 
-#include "ui/button.h"
 #include "ui/win32/renderer.h"
 #include "ui/win32/renderer_support.h"
 #include "ui/win32/win32_canvas.h"
@@ -15,17 +14,6 @@
 namespace halvex::ui::win32 {
 
 namespace {
-
-// The button that Enter presses in a dialog.
-Button* DefaultButton(Control& control) {
-  if (auto* button = dynamic_cast<Button*>(&control); button != nullptr && button->isDefault) {
-    return button;
-  }
-  for (Control* child : control.children()) {
-    if (Button* found = DefaultButton(*child)) return found;
-  }
-  return nullptr;
-}
 
 MouseButton ButtonOf(UINT message) {
   switch (message) {
@@ -198,7 +186,7 @@ LRESULT Renderer::Handle(Control& control, HWND window, UINT message, WPARAM wPa
           return 0;
         }
         if (lParam == 0 && LOWORD(wParam) == IDOK) {
-          if (Button* button = DefaultButton(form)) button->Click();
+          (void)form.EnterPressed();
           return 0;
         }
         break;

@@ -5,7 +5,6 @@
 // After windows.h, which they need.
 #include <commctrl.h>
 
-#include <charconv>
 #include <string>
 
 #include "ui/animation.h"
@@ -150,16 +149,9 @@ bool Renderer::HandleValueCommand(Control& control, HWND window, WORD code) {
     case ControlKind::Edit:
       static_cast<Edit&>(control).SetText(WindowText(window));
       return true;
-    case ControlKind::SpinEdit: {
-      // A number being typed counts once it reads as one; the model keeps it in range.
-      const std::string text = WindowText(window);
-      int value = 0;
-      const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-      if (error == std::errc() && end == text.data() + text.size()) {
-        static_cast<SpinEdit&>(control).SetValue(value);
-      }
+    case ControlKind::SpinEdit:
+      static_cast<SpinEdit&>(control).TextTyped(WindowText(window));
       return true;
-    }
     default:
       return false;
   }

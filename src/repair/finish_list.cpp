@@ -1,4 +1,4 @@
-#include "scan/finish_list.h"
+#include "repair/finish_list.h"
 
 namespace halvex::scan {
 

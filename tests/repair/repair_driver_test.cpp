@@ -1,6 +1,6 @@
 // The repair driver: the first full backup offer, the backup message and the question when the
 // backup fails, "NotAutoBackup", Cancel, errors that stay inside their section, and Finish.
-#include "scan/repair_driver.h"
+#include "repair/repair_driver.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -8,8 +8,8 @@
 #include <stdexcept>
 
 #include "model/registry_object.h"
-#include "scan/finish_list.h"
-#include "scan/result_rows.h"
+#include "model/result_rows.h"
+#include "repair/finish_list.h"
 #include "tests/scan/scan_test_run.h"
 
 namespace halvex::testing {
@@ -70,7 +70,7 @@ class RepairDriver : public ::testing::Test {
     settings.OneTime = false;
   }
   scan::RepairRun Repair() {
-    const std::vector<int> rows = scan::ResultRowSections(model);
+    const std::vector<int> rows = model::ResultRowSections(model);
     return scan::RunRepair({machine.platform(), kNt, model, settings}, rows, conversation);
   }
   std::vector<std::string> RepairedPaths() const {
@@ -200,7 +200,7 @@ class ThrowingFrontEnd final : public scan::RepairFrontEnd {
 TEST_F(RepairDriver, AnErrorInOneSectionShowsInItsRecordsAndTheNextSectionRuns) {
   ThrowingFrontEnd frontEnd;
   scan::RepairContext context{machine.platform(), model, frontEnd};
-  const std::vector<int> rows = scan::ResultRowSections(model);
+  const std::vector<int> rows = model::ResultRowSections(model);
   scan::RepairAllSections(context, rows);
   ASSERT_EQ(model.RepairContents.size(), 4u);
   EXPECT_EQ(model.RepairContents[2].KeyPath, "Application Paths");

@@ -1,4 +1,4 @@
-#include "scan/repair_driver.h"
+#include "repair/repair_driver.h"
 
 #include <exception>
 #include <string>

@@ -1,0 +1,23 @@
+#include "cli/verb_table.h"
+
+namespace halvex::cli {
+
+// Each verb is one file of verbs/ that defines its row; a new verb adds its row here.
+extern const Verb kScanVerb, kRepairVerb, kRestoreVerb, kBackupsVerb;
+
+namespace {
+
+const Verb* const kVerbs[] = {
+    &kScanVerb,
+    &kRepairVerb,
+    &kRestoreVerb,
+    &kBackupsVerb,
+};
+
+}  // namespace
+
+VerbList VerbTable() {
+  return kVerbs;
+}
+
+}  // namespace halvex::cli
