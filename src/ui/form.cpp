@@ -72,4 +72,8 @@ bool Form::HandleMessage(std::uint32_t message, std::uintptr_t wParam, std::intp
   return onMessage && onMessage(message, wParam, lParam);
 }
 
+void Form::TaskbarCreated() {
+  if (onTaskbarCreated) onTaskbarCreated();
+}
+
 }  // namespace halvex::ui

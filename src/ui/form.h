@@ -53,6 +53,8 @@ class Form : public Control {
   // Messages numbered by the program (0x400 and above) that reach the window; true when the
   // handler took the message.
   std::function<bool(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam)> onMessage;
+  // The taskbar (re)started and holds no notification icons: a window with one adds it again.
+  std::function<void()> onTaskbarCreated;
 
   // Entry points of the renderer (and of tests), each raising its event.
   void Shown();
@@ -61,6 +63,7 @@ class Form : public Control {
   // Asks the window to close: raises onClose with "hide" as the proposed action.
   void Close();
   bool HandleMessage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
+  void TaskbarCreated();
   // The Enter key in the window: clicks its default button. False when it has none, or the
   // button takes no click (hidden or disabled).
   bool EnterPressed();

@@ -31,6 +31,7 @@ void RecordingWindowSystem::ShowPopupMenu(PopupMenu& menu, Point at) {
 }
 
 bool RecordingWindowSystem::AddTrayIcon(const TrayIcon& icon, Form& owner) {
+  if (failTrayIcons_) return false;
   trayIcons_.emplace_back(icon, owner.name());
   return true;
 }

@@ -18,6 +18,10 @@ class RecordingWindowSystem final : public WindowSystem {
   void OnModal(const std::string& formName, ModalScript script) {
     modalScripts_[formName] = std::move(script);
   }
+  // Every later tray icon is refused, as before the taskbar is ready.
+  void FailTrayIcons(bool fail) { failTrayIcons_ = fail; }
+  // A restarted taskbar holds no icons; the windows learn it through Form::TaskbarCreated.
+  void RestartTaskbar() { trayIcons_.clear(); }
   // The item the user picks from the next popup menu; empty picks none.
   void PickFromNextMenu(std::string itemName) { nextMenuPick_ = std::move(itemName); }
 
@@ -31,6 +35,10 @@ class RecordingWindowSystem final : public WindowSystem {
   Point CursorPosition() override { return cursor; }
   Size ScreenSize() override { return screen; }
   void BeginMoving(Form& form) override { moved_.push_back(form.name()); }
+  void AllowMessagesFromOtherPrograms(Form& form,
+                                      const std::vector<std::uint32_t>& messages) override {
+    messagesAllowed_.emplace_back(form.name(), messages);
+  }
   bool AddTrayIcon(const TrayIcon& icon, Form& owner) override;
   void RemoveTrayIcon(const TrayIcon& icon, Form& owner) override;
   void MinimizeApplication() override { minimized_ = true; }
@@ -60,6 +68,10 @@ class RecordingWindowSystem final : public WindowSystem {
   const std::vector<MenuShown>& menus() const { return menus_; }
   // The tray icons present now, with their owners' names.
   const std::vector<std::pair<TrayIcon, std::string>>& trayIcons() const { return trayIcons_; }
+  // The messages each window allowed from other programs, with the window's name.
+  const std::vector<std::pair<std::string, std::vector<std::uint32_t>>>& messagesAllowed() const {
+    return messagesAllowed_;
+  }
   bool taskbarHidden() const { return taskbarHidden_; }
   int restores() const { return restores_; }
 
@@ -72,6 +84,8 @@ class RecordingWindowSystem final : public WindowSystem {
   std::vector<Timer*> timers_;
   std::vector<MenuShown> menus_;
   std::vector<std::pair<TrayIcon, std::string>> trayIcons_;
+  std::vector<std::pair<std::string, std::vector<std::uint32_t>>> messagesAllowed_;
+  bool failTrayIcons_ = false;
   bool minimized_ = false;
   bool taskbarHidden_ = false;
   bool terminated_ = false;

@@ -3,6 +3,9 @@
 // (modally too), popup menus, the tray icon, moving a window with the pointer, and the
 // application as the taskbar sees it. The Win32 renderer implements it; tests use the
 // recording window system.
+#include <cstdint>
+#include <vector>
+
 #include "ui/form.h"
 #include "ui/geometry.h"
 #include "ui/popup_menu.h"
@@ -36,6 +39,12 @@ class WindowSystem {
   virtual Size ScreenSize() = 0;
   // The window follows the pointer until the button is released (the system move command).
   virtual void BeginMoving(Form& form) = 0;
+
+  // Lets less privileged programs send the window these messages, which the system otherwise
+  // drops at WM_USER and above when this program runs elevated. Nothing to do where the system
+  // has no such filter.
+  virtual void AllowMessagesFromOtherPrograms(Form& form,
+                                              const std::vector<std::uint32_t>& messages) = 0;
 
   [[nodiscard]] virtual bool AddTrayIcon(const TrayIcon& icon, Form& owner) = 0;
   virtual void RemoveTrayIcon(const TrayIcon& icon, Form& owner) = 0;

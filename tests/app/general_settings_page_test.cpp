@@ -94,13 +94,35 @@ TEST_F(GeneralSettingsPageTest, OkWritesTheBoxesAndTheRecordFollows) {
   EXPECT_FALSE(machine.ValueExists(kRunKeyPath, "Halvex.exe"));
 }
 
-TEST_F(GeneralSettingsPageTest, OkWithTheBoxUntickedLeavesAnotherProgramsEntry) {
+// The record and the registry must agree: a flag whose value was not stored keeps its old state.
+TEST_F(GeneralSettingsPageTest, OkChangesNoFlagWhoseValueCouldNotBeStored) {
+  const struct {
+    const char* name;
+    platform::substitute::KeyFaults faults;
+  } cases[] = {
+      {"the key does not open", {.refuseOpen = true}},
+      {"the key refuses writes", {.readOnly = true}},
+  };
+  for (const auto& c : cases) {
+    testing::ScratchMachine faulty;
+    faulty.registry.InjectFaults(platform::RootKey::CurrentUser, "Software\\Halvex", c.faults);
+    model::TMyRegistryInfo settings;
+    settings.SelectAll = true;
+    SaveGeneralSettings(faulty.platform(), kProgram, Page(false, true, false, true), settings);
+    model::TMyRegistryInfo expected;
+    expected.SelectAll = true;
+    EXPECT_EQ(settings, expected) << c.name;
+  }
+}
+
+TEST_F(GeneralSettingsPageTest, OkWithTheBoxUntickedDeletesTheEntryOfAMovedCopy) {
   machine.SetString(kRunKeyPath, "Halvex.exe", "D:\\Old\\Halvex.exe");
   model::TMyRegistryInfo settings;
   GeneralSettingsPage page = LoadGeneralSettings(machine.platform(), kProgram);
-  EXPECT_FALSE(page.ChkRun) << "an entry for another path is not this program's";
+  EXPECT_FALSE(page.ChkRun) << "an entry for another path does not start this copy";
   SaveGeneralSettings(machine.platform(), kProgram, page, settings);
-  EXPECT_TRUE(machine.ValueExists(kRunKeyPath, "Halvex.exe"));
+  EXPECT_FALSE(machine.ValueExists(kRunKeyPath, "Halvex.exe"))
+      << "the value under the program's name is the program's entry";
 }
 
 }  // namespace

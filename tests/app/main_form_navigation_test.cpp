@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/shared/link_style.h"
+#include "model/vendor_config.h"
 #include "tests/app/main_form_fixture.h"
 #include "tools/tool_table.h"
 
@@ -234,14 +235,19 @@ TEST_F(MainFormTest, ClosingHidesTheProgramInTheTrayAndKeepsItRunning) {
 }
 
 TEST_F(MainFormTest, HelpAndHomeOpenTheirAddressesInTheBrowser) {
+  // The home link of the left panel opens the vendor's address, the tray item the setting.
+  settings.HomePage = "http://home.setting.example/";
   Make();
   form->HelpBtn.Click();
   form->abHomeURL.Click();
-  ASSERT_EQ(processes.started().size(), 2u);
+  dm->MainPopupMenu.Choose("Home1");
+  ASSERT_EQ(processes.started().size(), 3u);
   EXPECT_EQ(processes.started()[0],
             (platform::ProcessStart{.file = "http://www.halvex.example/help", .verb = "open"}));
   EXPECT_EQ(processes.started()[1],
-            (platform::ProcessStart{.file = "http://www.halvex.example/", .verb = "open"}));
+            (platform::ProcessStart{.file = std::string(model::kVendorHomePage), .verb = "open"}));
+  EXPECT_EQ(processes.started()[2],
+            (platform::ProcessStart{.file = "http://home.setting.example/", .verb = "open"}));
 }
 
 TEST_F(MainFormTest, AboutDialogShowsTheVersionAndOpensTheHomePage) {

@@ -1,5 +1,5 @@
 // The start-with-Windows entry: written quoted when the path has blanks, recognised in both
-// forms, and removed only when it is this program's own.
+// forms, and the value under the program's name is the program's entry, whatever path it names.
 #include "app/options/run_entry.h"
 
 #include <gtest/gtest.h>
@@ -57,31 +57,40 @@ TEST_F(RunEntryTest, NoRunKeyMeansNoEntryAndIsNotCreated) {
 }
 
 TEST_F(RunEntryTest, TickedWritesTheQuotedPath) {
-  ASSERT_TRUE(WriteRunAtStartup(machine.registry, machine.locale, kProgram, true));
+  ASSERT_TRUE(WriteRunAtStartup(machine.registry, kProgram, true));
   EXPECT_EQ(Entry(), "\"C:\\Program Files\\Halvex\\Halvex.exe\"");
   EXPECT_TRUE(ReadRunAtStartup(machine.registry, machine.locale, kProgram));
 }
 
-TEST_F(RunEntryTest, UntickedRemovesOnlyTheProgramsOwnEntry) {
+TEST_F(RunEntryTest, TickedReplacesTheEntryOfAMovedCopyWithThisCopysPath) {
+  machine.SetString(kRunKeyPath, "Halvex.exe", "D:\\Old\\Halvex.exe");
+  ASSERT_TRUE(WriteRunAtStartup(machine.registry, kProgram, true));
+  EXPECT_EQ(Entry(), "\"C:\\Program Files\\Halvex\\Halvex.exe\"");
+}
+
+// An older install left its path under the program's name; the entry is still the program's,
+// and unticking removes it, or it could never be removed from the preferences.
+TEST_F(RunEntryTest, UntickedRemovesTheEntryUnderTheProgramsNameWhateverPathItNames) {
   const struct {
     const char* stored;
     const char* after;
   } cases[] = {
       {"C:\\Program Files\\Halvex\\Halvex.exe", "<no value>"},
       {"\"C:\\Program Files\\Halvex\\Halvex.exe\"", "<no value>"},
-      {"D:\\Other\\Halvex.exe", "D:\\Other\\Halvex.exe"},
+      {"D:\\Other\\Halvex.exe", "<no value>"},
+      {"\"D:\\Old Install\\Halvex.exe\" -Scan", "<no value>"},
   };
   for (const auto& c : cases) {
     machine.SetString(kRunKeyPath, "Halvex.exe", c.stored);
-    EXPECT_TRUE(WriteRunAtStartup(machine.registry, machine.locale, kProgram, false)) << c.stored;
+    EXPECT_TRUE(WriteRunAtStartup(machine.registry, kProgram, false)) << c.stored;
     EXPECT_EQ(Entry(), c.after) << c.stored;
   }
-  EXPECT_TRUE(WriteRunAtStartup(machine.registry, machine.locale, kProgram, false))
+  EXPECT_TRUE(WriteRunAtStartup(machine.registry, kProgram, false))
       << "no entry is nothing to remove";
 }
 
 TEST_F(RunEntryTest, AProgramWithoutAPathWritesNothing) {
-  EXPECT_FALSE(WriteRunAtStartup(machine.registry, machine.locale, "", true));
+  EXPECT_FALSE(WriteRunAtStartup(machine.registry, "", true));
   EXPECT_FALSE(machine.ValueExists(kRunKeyPath, ""));
 }
 

@@ -7,7 +7,9 @@
 #include <stdexcept>
 
 #include "app/main_window/main_form.h"
+#include "model/scan_sections.h"
 #include "tests/app/scan_sheet_fixture.h"
+#include "tests/support/unreadable_file.h"
 
 namespace halvex::testing {
 namespace {
@@ -45,6 +47,39 @@ TEST_F(ScanSheetTest, WithNoSectionChosenTheFinishPageSaysNothingWasFound) {
   EXPECT_EQ(model.RepairContents[0], (model::TRepairRec{"Problems Found: 0", ""}));
   for (int section = 1; section <= 17; ++section) {
     EXPECT_EQ(Mark(section).imageIndex(), ui::Picture::kNoImage) << "section " << section;
+  }
+  // Nothing was repaired or backed up, so the step says so rather than "Repair done".
+  EXPECT_EQ(sheet.ScanStepImage.imageList()->resource, "ScanNothingFound");
+  EXPECT_EQ(sheet.ScanStepImage1.imageList()->resource, "ScanFinish1");
+}
+
+// Excluded entries come back when the ignore list cannot be read; the user is told once per
+// scan, and a list that reads well says nothing.
+TEST_F(ScanSheetTest, AnIgnoreListThatCannotBeReadIsShownOncePerScan) {
+  const std::string ignoreFile = "C:\\Program Files\\Halvex\\HalvoIgnores.dat";
+  machine.AddFile(ignoreFile, std::string(model::ExclusionCategory(4)) + "|" + kSharedDllsKey +
+                                  "|C:\\gone0.dll\r\n");
+  AddBrokenSharedDlls(2);
+  ASSERT_TRUE(sheet.ScanNowBtn.Click());
+  EXPECT_TRUE(messages.shown().empty()) << "the list was read: " << messages.shown()[0].text;
+  EXPECT_EQ(Count(4), "1") << "the excluded value stays out";
+
+  UnreadableFile lockedIgnoreFile(machine.files(), ignoreFile);
+  platform::Platform lockedMachine{machine.registry, lockedIgnoreFile, machine.locale,
+                                   machine.clock, machine.links};
+  app::ScanSheetDriver lockedDriver{
+      sheet, results, dm, model, {lockedMachine, desktop, busy, settings}};
+  for (int scan = 1; scan <= 2; ++scan) {
+    sheet.SetScanPageState(ScanPageState::First);
+    ASSERT_TRUE(sheet.ScanNowBtn.Click());
+    ASSERT_EQ(messages.shown().size(), static_cast<std::size_t>(scan)) << "scan " << scan;
+    const platform::substitute::ShownMessage& shown = messages.shown().back();
+    EXPECT_EQ(shown.text,
+              "The ignore list could not be read. Entries you excluded may be shown again.");
+    EXPECT_EQ(shown.caption, "Hal Vex");
+    EXPECT_EQ(shown.buttons, platform::MessageButtons::Ok);
+    EXPECT_EQ(shown.icon, platform::MessageIcon::Warning);
+    EXPECT_EQ(Count(4), "2") << "scan " << scan << " ran without the list";
   }
 }
 

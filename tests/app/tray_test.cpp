@@ -53,11 +53,13 @@ TEST_F(MainFormTest, OtherTrayEventsAndOtherMessagesChangeNothing) {
 }
 
 TEST_F(MainFormTest, TheQuitRequestStopsAScanClearsTheSelectionsAndEnds) {
-  int clears = 0;
-  Make({.clearSelections = [&] { ++clears; }});
+  Make();
+  ui::ListView& results = form->results().RepairGrid;
+  results.AddRow({"All Problems", {"0", "0"}});
+  results.SetSelectedIndex(0);
   ASSERT_TRUE(form->HandleMessage(kTray, 0, 16));
   EXPECT_EQ(form->scanModel().abortFlag, model::abort_flag::kStopScan);
-  EXPECT_EQ(clears, 1);
+  EXPECT_EQ(results.selectedIndex(), ui::ListView::kNone);
   EXPECT_TRUE(windows.terminated());
 }
 
@@ -77,11 +79,14 @@ TEST_F(MainFormTest, AQuitRequestDuringALongLoopEndsTheLoopAtItsNextItem) {
   EXPECT_TRUE(windows.terminated());
 }
 
-TEST_F(MainFormTest, ExitClearsTheSelectionsAndEnds) {
-  int clears = 0;
-  Make({.clearSelections = [&] { ++clears; }});
+TEST_F(MainFormTest, ExitStopsAScanClearsTheSelectionsAndEnds) {
+  Make();
+  ui::ListView& results = form->results().RepairGrid;
+  results.AddRow({"All Problems", {"0", "0"}});
+  results.SetSelectedIndex(0);
   ASSERT_TRUE(dm->MainPopupMenu.Choose("Exit1"));
-  EXPECT_EQ(clears, 1);
+  EXPECT_EQ(form->scanModel().abortFlag, model::abort_flag::kStopScan);
+  EXPECT_EQ(results.selectedIndex(), ui::ListView::kNone);
   EXPECT_TRUE(windows.terminated());
 }
 
@@ -105,6 +110,48 @@ TEST_F(MainFormTest, TheRestoreMessageBringsBackOnlyAMinimizedWindow) {
   ASSERT_TRUE(form->HandleMessage(kRestore, 0, 0));
   EXPECT_EQ(windows.restores(), 1);
   EXPECT_FALSE(windows.IsApplicationMinimized());
+}
+
+// A restarted taskbar has lost every icon; the program puts its own back, or the user could no
+// longer reach a program hidden in the tray.
+TEST_F(MainFormTest, ARestartedTaskbarGetsTheIconBack) {
+  Make();
+  windows.RestartTaskbar();
+  ASSERT_TRUE(windows.trayIcons().empty());
+  form->TaskbarCreated();
+  ASSERT_EQ(windows.trayIcons().size(), 1u);
+  EXPECT_EQ(windows.trayIcons()[0].first.callbackMessage, 0x500u);
+  EXPECT_EQ(windows.trayIcons()[0].first.tip, "Hal Vex");
+  EXPECT_EQ(windows.trayIcons()[0].second, "HalvexMainForm");
+}
+
+// Without an icon (the taskbar was not ready at start-up) a hidden program could not be reached
+// again: closing only minimizes it, until the taskbar comes and the icon with it.
+TEST_F(MainFormTest, WithoutATrayIconClosingMinimizesAndKeepsTheTaskbarButton) {
+  windows.FailTrayIcons(true);
+  Make();
+  ASSERT_TRUE(windows.trayIcons().empty());
+  ASSERT_TRUE(form->CloseBtn.Click());
+  EXPECT_TRUE(windows.IsApplicationMinimized());
+  EXPECT_FALSE(windows.taskbarHidden());
+  EXPECT_FALSE(windows.terminated());
+
+  windows.FailTrayIcons(false);
+  windows.RestoreApplication();
+  form->TaskbarCreated();
+  ASSERT_EQ(windows.trayIcons().size(), 1u);
+  ASSERT_TRUE(form->CloseBtn.Click());
+  EXPECT_TRUE(windows.taskbarHidden()) << "with the icon back, closing hides in the tray again";
+}
+
+// With user account control the copy that stays is elevated, and the system drops messages at
+// WM_USER and above from less privileged programs unless the window allows them: exactly the
+// restore message of a second start and the tray's (the quit request) are allowed.
+TEST_F(MainFormTest, TheMainWindowAcceptsTheRestoreAndTrayMessagesFromOtherPrograms) {
+  Make();
+  ASSERT_EQ(windows.messagesAllowed().size(), 1u);
+  EXPECT_EQ(windows.messagesAllowed()[0].first, "HalvexMainForm");
+  EXPECT_EQ(windows.messagesAllowed()[0].second, (std::vector<std::uint32_t>{kRestore, kTray}));
 }
 
 TEST_F(MainFormTest, TheIconGoesWithTheWindowAndTheMenuForgetsIt) {

@@ -400,5 +400,30 @@ TEST_F(RendererTest, TheFormsRegionAndCloseGoThroughTheModel) {
   EXPECT_TRUE(IsWindowVisible(window)) << "a refused close keeps the window";
 }
 
+TEST_F(RendererTest, TheTaskbarsRestartReachesTheModel) {
+  int restarts = 0;
+  form.onTaskbarCreated = [&] { ++restarts; };
+  Show();
+  // The taskbar broadcasts this registered message to every top-level window when it starts.
+  const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+  ASSERT_NE(taskbarCreated, 0u);
+  SendMessageA(Window(form), taskbarCreated, 0, 0);
+  EXPECT_EQ(restarts, 1);
+}
+
+TEST_F(RendererTest, MessagesAllowedFromOtherProgramsStillReachTheModel) {
+  std::vector<std::uint32_t> received;
+  form.onMessage = [&](std::uint32_t message, std::uintptr_t, std::intptr_t) {
+    received.push_back(message);
+    return true;
+  };
+  Show();
+  // Where the system has no message filter (before Windows 7) this does nothing.
+  windows.AllowMessagesFromOtherPrograms(form, {0x2400, 0x500});
+  SendMessageA(Window(form), 0x2400, 0, 0);
+  SendMessageA(Window(form), 0x500, 0, 16);
+  EXPECT_EQ(received, (std::vector<std::uint32_t>{0x2400, 0x500}));
+}
+
 }  // namespace
 }  // namespace halvex::ui::win32

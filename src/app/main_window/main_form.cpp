@@ -7,6 +7,7 @@
 #include "app/shared/link_style.h"
 #include "app/shared/product.h"
 #include "model/text_format.h"
+#include "model/vendor_config.h"
 
 namespace halvex::app {
 
@@ -42,17 +43,23 @@ void THalvexMainForm::FormCreate() {
   trayIcon_.iconResource = "MAINICON";
   trayIcon_.SetTip(caption());
   trayIconAdded_ = services_.windows.AddTrayIcon(trayIcon_, *this);
+  // Where user account control runs the copy that stays elevated, a second start and the quit
+  // request come from less privileged programs: let exactly their two messages through.
+  services_.windows.AllowMessagesFromOtherPrograms(*this, {kRestoreMessage, kTrayMessage});
 
   SetCaption(model::FormatText("%s v%s", kProductName, kVersion));
   AboutBtn.SetImageIndex(6);
 
   onResize = [this] { SetRoundedRegion(24, 24, 2); };
   onClose = [this](ui::CloseAction& action) {
-    // Closing only hides the program in the tray.
+    // Closing only hides the program in the tray; without an icon there (the taskbar was not
+    // ready) it stays a taskbar button, or nothing could bring it back.
     action = ui::CloseAction::None;
     services_.windows.MinimizeApplication();
-    services_.windows.HideTaskbarButton();
+    if (trayIconAdded_) services_.windows.HideTaskbarButton();
   };
+  // A restarted taskbar has lost the icon.
+  onTaskbarCreated = [this] { trayIconAdded_ = services_.windows.AddTrayIcon(trayIcon_, *this); };
   onActivate = [this] { FirstActivation(); };
   onMessage = [this](std::uint32_t message, std::uintptr_t, std::intptr_t lParam) {
     return OnProgramMessage(message, lParam);
@@ -140,6 +147,10 @@ void THalvexMainForm::AboutBtnClick() {
   (void)services_.windows.ShowModal(about);
 }
 
+void THalvexMainForm::abHomeURLClick() {
+  (void)OpenUrlInBrowser(services_.desktop.processes, model::kVendorHomePage);
+}
+
 void THalvexMainForm::OpenMenuClick() {
   services_.windows.RestoreApplication();
 }
@@ -149,8 +160,7 @@ void THalvexMainForm::Home1Click() {
 }
 
 void THalvexMainForm::Exit1Click() {
-  if (hooks_.clearSelections) hooks_.clearSelections();
-  services_.windows.Terminate();
+  EndProgram();
 }
 
 bool THalvexMainForm::OnProgramMessage(std::uint32_t message, std::intptr_t lParam) {
@@ -183,9 +193,14 @@ void THalvexMainForm::TrayMessage(std::intptr_t event) {
 }
 
 void THalvexMainForm::QuitRequest() {
-  // A running scan stops at its next item; the program ends once its handler has returned.
+  EndProgram();
+}
+
+void THalvexMainForm::EndProgram() {
+  // A running scan stops at its next entry; the program ends once its handler has returned.
   scanModel_.abortFlag = model::abort_flag::kStopScan;
-  if (hooks_.clearSelections) hooks_.clearSelections();
+  results_->RepairGrid.SetSelectedIndex(ui::ListView::kNone);
+  if (backupSheet_) backupSheet_->BackupDataListView.SetSelectedIndex(ui::ListView::kNone);
   services_.windows.Terminate();
 }
 

@@ -53,6 +53,8 @@ class THalvexMainForm : public ui::Form {
   void HelpBtnClick();
   void OptionsBtnClick();
   void AboutBtnClick();
+  // The home link at the bottom of the left panel: the vendor's home page, not the setting.
+  void abHomeURLClick();
   // The tray menu.
   void OpenMenuClick();
   void Home1Click();
@@ -120,6 +122,9 @@ class THalvexMainForm : public ui::Form {
   bool OnProgramMessage(std::uint32_t message, std::intptr_t lParam);
   void TrayMessage(std::intptr_t event);
   void QuitRequest();
+  // Both ways of ending the program: a running scan stops at its next entry, the selections of
+  // the result list and the backup list are cleared, and the message loop ends.
+  void EndProgram();
   void FirstActivation();
 
   ui::ProgramServices services_;

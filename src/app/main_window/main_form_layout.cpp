@@ -182,7 +182,7 @@ void THalvexMainForm::BuildLeftPanel() {
   abHomeURL.SetImageList(&dm.HomeImageList);
   abHomeURL.SetImageIndex(0);
   abHomeURL.SetHoverImageIndex(1);
-  abHomeURL.onClick = [this] { Home1Click(); };
+  abHomeURL.onClick = [this] { abHomeURLClick(); };
   LeftPanel.AddChild(abHomeURL);
 }
 

@@ -74,14 +74,17 @@ GeneralSettingsPage LoadGeneralSettings(platform::Platform& platform,
 
 void SaveGeneralSettings(platform::Platform& platform, const std::string& executablePath,
                          const GeneralSettingsPage& page, model::TMyRegistryInfo& settings) {
-  (void)WriteRunAtStartup(platform.registry, platform.locale, executablePath, page.ChkRun);
+  (void)WriteRunAtStartup(platform.registry, executablePath, page.ChkRun);
 
   model::RegistryObject key(platform.registry);
   key.SetRootKey(platform::RootKey::CurrentUser);
   const bool opened = key.OpenKey(model::kSettingsKey, /*create=*/true);
+  // A flag changes only together with its stored value, so that the record and the registry
+  // agree on what the next start will read.
   for (const FlagBox& flag : kFlagBoxes) {
-    if (opened) (void)key.WriteString(flag.value, page.*flag.box ? "1" : "0");
-    settings.*flag.flag = page.*flag.box;
+    if (opened && key.WriteString(flag.value, page.*flag.box ? "1" : "0")) {
+      settings.*flag.flag = page.*flag.box;
+    }
   }
 }
 

@@ -25,7 +25,8 @@ GeneralSettingsPage LoadGeneralSettings(platform::Platform& platform,
                                         const std::string& executablePath);
 
 // OK: the Run entry (run_entry.h) and the three settings as "1" or "0", the settings key
-// created when missing; the record's flags follow at once. Write failures are not reported.
+// created when missing; each flag of the record follows at once when its value was written, and
+// keeps its old state when it was not. Write failures are not reported.
 void SaveGeneralSettings(platform::Platform& platform, const std::string& executablePath,
                          const GeneralSettingsPage& page, model::TMyRegistryInfo& settings);
 

@@ -40,15 +40,15 @@ bool ReadRunAtStartup(platform::Registry& registry, platform::Locale& locale,
   return IsOwnRunEntry(locale, model::ReadSetting(key, ValueName(executablePath)), executablePath);
 }
 
-bool WriteRunAtStartup(platform::Registry& registry, platform::Locale& locale,
-                       std::string_view executablePath, bool run) {
+bool WriteRunAtStartup(platform::Registry& registry, std::string_view executablePath, bool run) {
   model::RegistryObject key(registry);
   if (!OpenRunKey(key, /*create=*/true)) return false;
   const std::string name = ValueName(executablePath);
   if (name.empty()) return false;  // the empty name would be the key's default value
   if (run) return key.WriteString(name, RunEntryText(executablePath));
   if (!key.ValueExists(name)) return true;
-  if (!IsOwnRunEntry(locale, model::ReadSetting(key, name), executablePath)) return true;
+  // The value under the program's name is the program's entry even when an older install left
+  // another path in it; unticking removes it, or nothing could.
   return key.DeleteValue(name);
 }
 

@@ -22,9 +22,9 @@ bool IsOwnRunEntry(platform::Locale& locale, std::string_view text,
 // Whether the program's own entry is there; the key is not created.
 bool ReadRunAtStartup(platform::Registry& registry, platform::Locale& locale,
                       std::string_view executablePath);
-// Writes the entry, or removes it when it is this program's own: a value of that name that
-// starts another program is left alone. False when the registry refused.
-[[nodiscard]] bool WriteRunAtStartup(platform::Registry& registry, platform::Locale& locale,
-                                     std::string_view executablePath, bool run);
+// Writes this copy's entry, or removes the value under the program's name whatever path it
+// names (an older install's entry is the program's too). False when the registry refused.
+[[nodiscard]] bool WriteRunAtStartup(platform::Registry& registry, std::string_view executablePath,
+                                     bool run);
 
 }  // namespace halvex::app

@@ -38,6 +38,7 @@ ScanSheet::ScanSheet(ui::Panel& sheet, TDM& dm)
                     {StepPicture("ScanInProcess"), StepPicture("ScanInProcess1")},
                     {StepPicture("ScanResults"), StepPicture("ScanResults1")},
                     {StepPicture("ScanFinish"), StepPicture("ScanFinish1")}}},
+      nothingFoundPicture(StepPicture("ScanNothingFound")),
       sections(MakeRows(std::make_index_sequence<kSectionCount>())),
       sheet_(sheet) {
   const int width = sheet_.bounds().width();
@@ -151,6 +152,11 @@ void ScanSheet::SetScanPageState(ScanPageState state) {
       row.count.SetCaption("");
     }
   }
+}
+
+void ScanSheet::ShowNothingFound() {
+  SetScanPageState(ScanPageState::Finish);
+  ScanStepImage.SetImageList(&nothingFoundPicture);
 }
 
 }  // namespace halvex::app

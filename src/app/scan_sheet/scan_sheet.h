@@ -29,6 +29,8 @@ class ScanSheet {
   // Shows the pictures and controls of the state; the first state also chooses every
   // section again and empties the count labels.
   void SetScanPageState(ScanPageState state);
+  // The finish state after a scan that found no problem.
+  void ShowNothingFound();
   ScanPageState pageState() const { return state_; }
   // Where the notebook stands in a state: the tool bar below it is lower in the first one.
   ui::Rect NotebookBoundsIn(ScanPageState state) const;
@@ -47,6 +49,9 @@ class ScanSheet {
     ui::ImageList second;
   };
   std::array<StepPictures, 4> stepPictures;
+  // The first step picture of the finish page after a scan that found nothing: "No problems
+  // found", since nothing was repaired or backed up.
+  ui::ImageList nothingFoundPicture;
 
   ui::Picture ScanStepImage{"ScanStepImage"};
   ui::Picture ScanStepImage1{"ScanStepImage1"};

@@ -1,8 +1,16 @@
 #include "app/scan_sheet/scan_sheet_driver.h"
 
+#include "app/shared/product.h"
 #include "model/text_format.h"
 
 namespace halvex::app {
+
+namespace {
+
+constexpr std::string_view kIgnoreListUnreadable =
+    "The ignore list could not be read. Entries you excluded may be shown again.";
+
+}  // namespace
 
 ScanSheetDriver::ScanSheetDriver(ScanSheet& sheet, ResultsView& results, TDM& dm,
                                  model::ScanModel& model, ScanSheetServices services)
@@ -60,7 +68,7 @@ void ScanSheetDriver::ShowFinishPage() {
   if (onFinishListChanged) onFinishListChanged();
   ui::Notebook& pages = sheet_.ScanNotebook;
   pages.SetPageIndex(pages.PageIndexOf("ScanSections") + 2);
-  sheet_.SetScanPageState(ScanPageState::Finish);
+  sheet_.ShowNothingFound();
 }
 
 void ScanSheetDriver::ScanAllSections() {
@@ -73,9 +81,15 @@ void ScanSheetDriver::ScanAllSections() {
   dm_.ScanTimer.SetEnabled(true);
   scan::ScanContext context{services_.platform, model_, services_.settings, *this};
   // The engine keeps an error inside one section to that section, so the timer always stops.
-  (void)scan::ScanAllSections(context, choice_);
+  const scan::ScanOutcome outcome = scan::ScanAllSections(context, choice_);
   dm_.ScanTimer.SetEnabled(false);
   animatedSection_ = -1;
+  // The scan ran without the list, so entries the user excluded are among the results again.
+  if (!outcome.ignoreListRead) {
+    (void)services_.desktop.messages.Show(kIgnoreListUnreadable, kProductName,
+                                          platform::MessageButtons::Ok,
+                                          platform::MessageIcon::Warning);
+  }
 }
 
 void ScanSheetDriver::AbortScanBtnClick() {

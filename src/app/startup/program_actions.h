@@ -25,7 +25,6 @@ struct ProgramHooks {
   // ShowPreferences, which changes the program's settings record.
   std::function<void(model::TMyRegistryInfo& settings)> showOptions{};
   std::function<void()> fillBackupList{};   // the backup sheet's list, before the sheet shows
-  std::function<void()> clearSelections{};  // of the result list and the backup list, at exit
   std::function<void()> scanNow{};          // the automatic scan of a start with an argument
 };
 

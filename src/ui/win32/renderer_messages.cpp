@@ -26,6 +26,13 @@ MouseButton ButtonOf(UINT message) {
   }
 }
 
+// The message the taskbar broadcasts to the top-level windows when it (re)starts; the system
+// numbers it at run time.
+UINT TaskbarCreatedMessage() {
+  static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+  return message;
+}
+
 }  // namespace
 
 LRESULT CALLBACK Renderer::TimerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -196,6 +203,10 @@ LRESULT Renderer::Handle(Control& control, HWND window, UINT message, WPARAM wPa
         form.Activated();
         return 0;
       default:
+        if (message == TaskbarCreatedMessage()) {
+          form.TaskbarCreated();
+          break;
+        }
         // Messages the program numbers itself, such as the tray's and the restore message.
         if (message >= WM_USER && message < 0xC000 && message != kActivatedMessage &&
             form.HandleMessage(message, wParam, lParam)) {

@@ -140,6 +140,21 @@ void Win32WindowSystem::BeginMoving(Form& form) {
   SendMessageA(window, WM_SYSCOMMAND, kMoveCommand, 0);
 }
 
+void Win32WindowSystem::AllowMessagesFromOtherPrograms(Form& form,
+                                                       const std::vector<std::uint32_t>& messages) {
+  // ChangeWindowMessageFilterEx came with Windows 7; older systems have no filter to open, so it
+  // is looked up at run time rather than linked.
+  using ChangeFilter = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+  HMODULE user32 = GetModuleHandleA("user32.dll");
+  if (user32 == nullptr) return;
+  const auto changeFilter = reinterpret_cast<ChangeFilter>(
+      reinterpret_cast<void*>(GetProcAddress(user32, "ChangeWindowMessageFilterEx")));
+  if (changeFilter == nullptr) return;
+  constexpr DWORD kAllow = 1;  // MSGFLT_ALLOW
+  HWND window = renderer_->EnsureWindow(form);
+  for (const std::uint32_t message : messages) changeFilter(window, message, kAllow, nullptr);
+}
+
 bool Win32WindowSystem::AddTrayIcon(const TrayIcon& icon, Form& owner) {
   NOTIFYICONDATAA data{};
   data.cbSize = sizeof data;

@@ -34,6 +34,8 @@ class Win32WindowSystem final : public WindowSystem {
   Point CursorPosition() override;
   Size ScreenSize() override;
   void BeginMoving(Form& form) override;
+  void AllowMessagesFromOtherPrograms(Form& form,
+                                      const std::vector<std::uint32_t>& messages) override;
   bool AddTrayIcon(const TrayIcon& icon, Form& owner) override;
   void RemoveTrayIcon(const TrayIcon& icon, Form& owner) override;
   void MinimizeApplication() override;
