@@ -24,8 +24,8 @@ struct ProgramHooks {
   std::function<void()> checkForUpdate{};                  // RunUpdateCheck
   // ShowPreferences, which changes the program's settings record.
   std::function<void(model::TMyRegistryInfo& settings)> showOptions{};
-  std::function<void()> fillBackupList{};   // the backup sheet's list, before the sheet shows
-  std::function<void()> scanNow{};          // the automatic scan of a start with an argument
+  std::function<void()> fillBackupList{};  // the backup sheet's list, before the sheet shows
+  std::function<void()> scanNow{};         // the automatic scan of a start with an argument
 };
 
 }  // namespace halvex::app
