@@ -9,6 +9,8 @@ namespace halvex::model {
 
 std::string ExpandPathVariables(platform::Locale& locale, platform::FileSystem& files,
                                 platform::Registry& registry, std::string_view text) {
+  // Every variable is written between percent signs; most texts hold none.
+  if (text.find('%') == std::string_view::npos) return std::string(text);
   struct Variable {
     std::string_view name;
     std::function<std::string()> value;  // asked only when the variable occurs

@@ -19,6 +19,9 @@ class Clock {
   virtual LocalTime Now() = 0;
   // A file time (UTC) in the local time zone; nullopt when the system cannot convert it.
   virtual std::optional<LocalTime> FileTimeToLocal(FileTime time) = 0;
+  // Milliseconds since some moment, never going back (the system's tick count). It wraps after
+  // about 49.7 days, so only differences of two readings, taken unsigned, mean anything.
+  virtual std::uint32_t TickCount() = 0;
 };
 
 }  // namespace halvex::platform

@@ -37,6 +37,10 @@ void SectionScan::ShowProgress(std::string_view text) {
 }
 
 void SectionScan::ProcessMessages() {
+  const std::uint32_t now = context_.platform.clock.TickCount();
+  // Unsigned differences stay right across the tick count's wrap.
+  if (lastPump_ && now - *lastPump_ < kPumpInterval) return;
+  lastPump_ = now;
   context_.frontEnd.ProcessMessages();
 }
 
@@ -45,6 +49,8 @@ void SectionScan::CountVisit(std::string_view path) {
 }
 
 bool SectionScan::IsIgnored(std::string_view keyPath, std::string_view valueName) {
+  // The walking sections ask for every value: an empty list spares them the upper-casing.
+  if (context_.model.IgnoreContents.empty()) return false;
   const std::optional<std::string_view> category = model::TestedIgnoreCategory(row_.number);
   return category && model::IsIgnored(context_.platform.locale, context_.model.IgnoreContents,
                                       *category, keyPath, valueName);

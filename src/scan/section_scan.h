@@ -3,6 +3,8 @@
 // the count label, the ignore test, the abort test, message processing and adding a problem.
 // Written once here, so that no section repeats it.
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -42,6 +44,9 @@ class SectionScan {
   // True once the user asked the scan to stop; routines test it before each entry.
   bool Aborted() const;
   void ShowProgress(std::string_view text);
+  // Lets the user interface handle its messages, unless it had its turn less than
+  // kPumpInterval milliseconds ago: routines call it after every entry, and on large trees a
+  // turn per entry would cost more than the entries themselves.
   void ProcessMessages();
   // Counts one visited key or value and shows it on every 200th visit.
   void CountVisit(std::string_view path);
@@ -55,6 +60,12 @@ class SectionScan {
   ScanContext& context_;
   const SectionRow& row_;
   platform::RootKey root_;
+  // The tick count of the last turn the user interface had; none before the first.
+  std::optional<std::uint32_t> lastPump_;
 };
+
+// For this many milliseconds after a turn of the user interface, ProcessMessages skips further
+// turns. Abort, the busy animation (a 20 ms timer) and painting still get one well within 50 ms.
+inline constexpr std::uint32_t kPumpInterval = 10;
 
 }  // namespace halvex::scan

@@ -2,7 +2,9 @@
 
 #include <utility>
 
+#include "scan/sections/com_registrations.h"
 #include "scan/sections/shared_dlls.h"
+#include "scan/sections/software_settings.h"
 
 namespace halvex::scan {
 namespace {
@@ -30,9 +32,9 @@ struct WrittenRow {
 };
 
 constexpr std::array<WrittenRow, model::kSectionCount> kWrittenRows = {{
-    {1, kClassesRoot, "", {.hiddenRootName = "HKEY_CLASSES_ROOT"}, UnbuiltSection},
-    {2, kCurrentUser, "", kPumping, UnbuiltSection},
-    {3, kMachineThenUsers, "", kPumping, UnbuiltSection},
+    {1, kClassesRoot, "", {.hiddenRootName = "HKEY_CLASSES_ROOT"}, ComRegistrationsSection},
+    {2, kCurrentUser, "", kPumping, UserSoftwareSection},
+    {3, kMachineThenUsers, "", kPumping, SystemSoftwareSection},
     {4, kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDlls", kPumping,
      SharedDllsSection},
     {5, kLocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts", kNotPumping,

@@ -89,7 +89,7 @@ TEST_P(EndingTheProgram, DuringAScanStopsTheScanAtItsNextEntry) {
   AddBrokenSharedDlls(5);
   app::ScanSheet& scanSheet = form->scanSheet();
   // The user ends the program while section 4 handles its second value.
-  pump.AtPass(2, [this] { GetParam().end(*form, dm); });
+  pump.AtPassWhen(SectionFound(4, &form->scanModel()), 2, [this] { GetParam().end(*form, dm); });
   ASSERT_TRUE(scanSheet.ScanNowBtn.Click());
   EXPECT_EQ(scanSheet.sections[3].count.caption(), "2")
       << "section 4 stopped after the entry it was handling";

@@ -86,7 +86,7 @@ TEST_F(ScanSheetTest, AnIgnoreListThatCannotBeReadIsShownOncePerScan) {
 TEST_F(ScanSheetTest, AbortKeepsTheSectionsScannedAndLeavesTheRestBlank) {
   AddBrokenSharedDlls(5);
   // The user presses Abort while section 4 handles its second value.
-  pump.AtPass(2, [this] { ASSERT_TRUE(sheet.AbortScanBtn.Click()); });
+  pump.AtPassWhen(SectionFound(4), 2, [this] { ASSERT_TRUE(sheet.AbortScanBtn.Click()); });
   ASSERT_TRUE(sheet.ScanNowBtn.Click());
   for (int section : {1, 2, 3}) EXPECT_EQ(Mark(section).imageIndex(), stat_image::kNoProblem);
   EXPECT_EQ(Mark(4).imageIndex(), stat_image::kProblemsFound);
@@ -100,7 +100,7 @@ TEST_F(ScanSheetTest, AbortKeepsTheSectionsScannedAndLeavesTheRestBlank) {
 TEST_F(ScanSheetTest, TheBusyAnimationCyclesInTheSectionBeingScanned) {
   AddBrokenSharedDlls(1);
   std::vector<int> frames;
-  pump.AtPass(1, [&] {
+  pump.AtPassWhen(SectionFound(4), 1, [&] {
     EXPECT_TRUE(dm.ScanTimer.enabled());
     EXPECT_TRUE(busy.busy()) << "the sheet buttons must ignore clicks now";
     for (int tick = 0; tick < 9; ++tick) {
@@ -138,7 +138,8 @@ TEST_F(ScanSheetTest, MarksToggleBetweenChosenAndNot) {
 
 TEST_F(ScanSheetTest, AnErrorInASectionIsShownAndTheScanGoesOn) {
   AddBrokenSharedDlls(2);
-  pump.AtPass(1, [] { throw std::runtime_error("Invalid data type for 'C:\\gone1.dll'"); });
+  pump.AtPassWhen(SectionFound(4), 1,
+                  [] { throw std::runtime_error("Invalid data type for 'C:\\gone1.dll'"); });
   ASSERT_TRUE(sheet.ScanNowBtn.Click());
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_TRUE(messages.shown()[0].isErrorBox);

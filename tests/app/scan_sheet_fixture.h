@@ -3,6 +3,7 @@
 // drives it: click ScanNowBtn, read abItemCount04, press Abort while the scan pumps.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -33,6 +34,15 @@ class ScanSheetTest : public ::testing::Test, protected SubstituteProgram {
     for (int i = 0; i < count; ++i) {
       machine.SetDword(kSharedDllsKey, "C:\\gone" + std::to_string(i) + ".dll", 1);
     }
+  }
+  // True once the section found a problem: with broken entries only in section 4, while section
+  // 4 runs (the walking sections before it pump as often as their keys make them).
+  std::function<bool()> SectionFound(int section, const model::ScanModel* scanModel = nullptr) {
+    return [this, section, scanModel] {
+      return !(scanModel != nullptr ? *scanModel : model)
+                  .SectionContents[static_cast<std::size_t>(section)]
+                  .empty();
+    };
   }
   ui::Picture& Mark(int section) { return sheet.sections[section - 1].picture; }
   const std::string& Count(int section) { return sheet.sections[section - 1].count.caption(); }

@@ -62,6 +62,83 @@ std::vector<FixtureValue> SharedDllsProblems() {
   };
 }
 
+std::vector<FixtureValue> ComRegistrationProblems() {
+  const std::string server = std::string(kRoundTripClass) + "\\InprocServer32";
+  return {
+      {kRoundTripClass, "", reg_type::kString, Text("Halvex round trip")},
+      {server, "ThreadingModel", reg_type::kString, Text("Both")},
+      {server, "Blob", reg_type::kBinary, {1, 2, 3}},
+      {server + "\\Sub", "Inner", reg_type::kDword, {7, 0, 0, 0}},
+      {server + "\\Sub", "", reg_type::kExpandString, Text("inner \xE9 %SystemRoot%")},
+      {std::string(kRoundTripClass) + "\\LocalServer32", "", reg_type::kDword, {1, 0, 0, 0}},
+      {std::string(kRoundTripClass) + "\\HELPDIR", "", reg_type::kString, Text("")},
+      {std::string(kRoundTripClass) + "\\TypeLib", "", reg_type::kString,
+       Text("{48A1E7C0-5D2B-4F6A-9E3C-000000000000}")},
+  };
+}
+
+std::vector<std::string> ComRegistrationKeys() {
+  return {std::string(kRoundTripClass) + "\\InprocServer32\\Sub\\Empty",
+          std::string(kRoundTripTypeLib) + "\\1.0"};
+}
+
+std::vector<FixtureValue> SoftwareSettingsProblems() {
+  std::vector<FixtureValue> values;
+  for (const char* key : {kRoundTripUserSoftware, kRoundTripSystemSoftware}) {
+    values.insert(values.end(),
+                  {
+                      {key, "", reg_type::kString, Text("\"" + Missing("default.exe") + "\" -x")},
+                      // A folder name with no dot, dash or other sign a name text may not hold.
+                      {key, "Folder", reg_type::kString, Text("C:\\HalvexRoundTrip\\Gone Folder")},
+                      {key, "Run", reg_type::kString, Text(Missing("gone.exe") + " /run")},
+                      {key, "Icon", reg_type::kExpandString,
+                       Text("%SystemRoot%\\halvex-roundtrip-gone.dll,1")},
+                      {key, "Say \"hi\" \\ there", reg_type::kString,
+                       Text("\"" + Missing("caf\xE9 \x80.exe") + "\"")},
+                      {key, "Count", reg_type::kDword, {3, 0, 0, 0}},
+                      {key, "Words", reg_type::kString, Text("not a path")},
+                  });
+  }
+  return values;
+}
+
+const char* FixtureKeyOf(int section) {
+  switch (section) {
+    case 1:
+      return kRoundTripClass;
+    case 2:
+      return kRoundTripUserSoftware;
+    case 3:
+      return kRoundTripSystemSoftware;
+    case 4:
+      return kRoundTripSharedDlls;
+    default:
+      return nullptr;
+  }
+}
+
+int FixtureProblemCount(int section) {
+  switch (section) {
+    case 1:
+      return 4;  // the server key, the integer default, the help folder, the type library
+    case 2:
+    case 3:
+      return 5;  // the default value, Folder, Run, Icon, the quoted name
+    case 4:
+      return static_cast<int>(SharedDllsProblems().size());
+    default:
+      return 0;
+  }
+}
+
+bool IsFixtureProblem(int section, std::string_view keyPath) {
+  const char* key = FixtureKeyOf(section);
+  if (key == nullptr) return false;
+  const std::string_view below(key);
+  return keyPath == below ||
+         (keyPath.starts_with(below) && keyPath.substr(below.size()).starts_with('\\'));
+}
+
 std::vector<FixtureValue> ScratchValues() {
   std::vector<std::uint8_t> long7(400);
   for (std::size_t i = 0; i < long7.size(); ++i) long7[i] = i % 50 == 49 ? 0 : 'a' + i % 26;

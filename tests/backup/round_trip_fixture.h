@@ -6,6 +6,7 @@
 // into the in-memory registry and into the real one under Wine.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/registry.h"
@@ -29,10 +30,43 @@ inline constexpr const char* kRoundTripMissingFolder = "C:\\halvex-roundtrip\\";
 inline constexpr const char* kRoundTripScratchKey =
     "HKEY_CURRENT_USER\\Software\\HalvexTests\\RoundTrip";
 
+// A class of its own below HKEY_CLASSES_ROOT\CLSID, whose server, help folder and type library
+// keys the COM registrations report, and the type library key that one of its references names.
+inline constexpr const char* kRoundTripClass =
+    "HKEY_CLASSES_ROOT\\CLSID\\{48A1E7C0-5D2B-4F6A-9E3C-7B1D0F2A6C85}";
+inline constexpr const char* kRoundTripTypeLib =
+    "HKEY_CLASSES_ROOT\\TypeLib\\{48A1E7C0-5D2B-4F6A-9E3C-7B1D0F2A6C86}";
+// The keys whose values the software settings report: the user's and the machine's.
+inline constexpr const char* kRoundTripUserSoftware =
+    "HKEY_CURRENT_USER\\Software\\HalvexTests\\RoundTripSoftware";
+inline constexpr const char* kRoundTripMachineTests = "HKEY_LOCAL_MACHINE\\SOFTWARE\\HalvexTests";
+inline constexpr const char* kRoundTripSystemSoftware =
+    "HKEY_LOCAL_MACHINE\\SOFTWARE\\HalvexTests\\RoundTrip";
+
 // Shared DLLs values that the scan reports, one of each type and form: counts of 0 and counts
 // of missing files, a default value, a value of more than 256 bytes, names with quotes,
 // backslashes and code page characters.
 std::vector<FixtureValue> SharedDllsProblems();
+
+// The class's keys that the COM registrations report and delete whole: a server key without a
+// default value that holds values of several types and subkeys, one whose default value is an
+// integer, an empty help folder key, and a type library reference to no registered library.
+std::vector<FixtureValue> ComRegistrationProblems();
+// Keys without values: below the server key (which only a whole-key backup brings back), and a
+// registered type library (so that the type library key exists on the substitute too).
+std::vector<std::string> ComRegistrationKeys();
+// Values of both software settings keys that name missing folders and programs: directly, as
+// quoted and unquoted command lines, through %SystemRoot%, in the default value, in names and
+// texts with quotes and code page characters.
+std::vector<FixtureValue> SoftwareSettingsProblems();
+// The key below which the fixture holds the section's problems, and how many it holds there;
+// nullptr and 0 for a section the fixture has nothing of. On the real registry the scan also
+// finds what the machine itself holds, and a section may find entries of another section's
+// fixture (the machine's software settings walk the Shared DLLs key): the round trip repairs
+// each section's own fixture problems and nothing else.
+const char* FixtureKeyOf(int section);
+int FixtureProblemCount(int section);
+bool IsFixtureProblem(int section, std::string_view keyPath);
 
 // Values below kRoundTripScratchKey: a tree of keys with values of every type and empty
 // subkeys, and a key with a default and a named value.

@@ -88,6 +88,9 @@ class RoundTrip : public ::testing::TestWithParam<RoundTripBinding> {
     std::string failure;
     ASSERT_TRUE(machine->Prepare(failure)) << failure;
     ASSERT_TRUE(WriteFixture(registry(), SharedDllsProblems(), failure)) << failure;
+    ASSERT_TRUE(WriteFixture(registry(), ComRegistrationProblems(), failure)) << failure;
+    ASSERT_TRUE(MakeKeys(registry(), ComRegistrationKeys(), failure)) << failure;
+    ASSERT_TRUE(WriteFixture(registry(), SoftwareSettingsProblems(), failure)) << failure;
     ASSERT_TRUE(WriteFixture(registry(), ScratchValues(), failure)) << failure;
     ASSERT_TRUE(MakeKeys(registry(), ScratchEmptyKeys(), failure)) << failure;
   }
@@ -121,6 +124,17 @@ TEST_P(RoundTrip, ScanRepairEverythingAndRestoreTheBackup) {
   scan::ScanContext scanContext{platform(), model, settings, scanFrontEnd};
   (void)scan::ScanAllSections(scanContext, machine->sections());
   ASSERT_EQ(model.SectionContents[4].size(), SharedDllsProblems().size());
+  // Each section repairs the problems of its own fixture keys, and leaves the rest alone.
+  for (int section = 1; section <= model::kSectionCount; ++section) {
+    int fixtureProblems = 0;
+    for (auto& problem : model.SectionContents[static_cast<std::size_t>(section)]) {
+      problem.Marked = IsFixtureProblem(section, problem.KeyPath);
+      fixtureProblems += problem.Marked ? 1 : 0;
+    }
+    if (machine->sections()[static_cast<std::size_t>(section - 1)]) {
+      ASSERT_EQ(fixtureProblems, FixtureProblemCount(section)) << "section " << section;
+    }
+  }
 
   SilentConversation conversation;
   const std::vector<int> rows = model::ResultRowSections(model);

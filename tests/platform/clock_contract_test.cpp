@@ -58,6 +58,16 @@ TEST_P(ClockContract, NowIsACalendarTime) {
   EXPECT_LE(now.minute, 59);
 }
 
+// Read as the scan reads it: differences of readings, taken unsigned, never go back.
+TEST_P(ClockContract, TheTickCountNeverGoesBack) {
+  std::uint32_t previous = clock().TickCount();
+  for (int reading = 0; reading < 1000; ++reading) {
+    const std::uint32_t now = clock().TickCount();
+    ASSERT_LT(now - previous, 60u * 60u * 1000u) << "reading " << reading << " went back";
+    previous = now;
+  }
+}
+
 HALVEX_RUN_ON_BINDINGS(ClockContract, ClockBindings);
 
 }  // namespace

@@ -27,6 +27,21 @@ TEST(ScriptedPump, RunsEachEventInItsPassAndCountsSleepsAsPasses) {
   EXPECT_EQ(pump.pendingEvents(), 0u);
 }
 
+TEST(ScriptedPump, RunsAConditionalEventAtTheNthPassAtWhichItsConditionHolds) {
+  ScriptedPump pump;
+  int phase = 0;
+  std::vector<std::size_t> ranAt;
+  pump.AtPassWhen([&] { return phase == 1; }, 2, [&] { ranAt.push_back(pump.passes()); });
+  for (int i = 0; i < 3; ++i) pump.ProcessMessages();  // phase 0: not counted
+  phase = 1;
+  pump.ProcessMessages();
+  EXPECT_EQ(pump.pendingEvents(), 1u);
+  pump.ProcessMessages();
+  pump.ProcessMessages();
+  EXPECT_EQ(ranAt, (std::vector<std::size_t>{5})) << "once, at the second pass of phase 1";
+  EXPECT_EQ(pump.pendingEvents(), 0u);
+}
+
 TEST(ScriptedMessageBoxes, AnswersFromTheScriptThenWithTheFirstButton) {
   ScriptedMessageBoxes boxes;
   boxes.AnswerNext(MessageAnswer::No);

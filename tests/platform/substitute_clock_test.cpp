@@ -18,6 +18,20 @@ TEST(FixedClockTest, StandsStillUntilMoved) {
   EXPECT_EQ(clock.Now(), (LocalTime{2030, 2, 28, 23, 59, 58, 500}));
 }
 
+TEST(FixedClockTest, TheTickCountMovesOnByItsStepAtEveryReading) {
+  FixedClock clock;
+  EXPECT_EQ(clock.TickCount(), 0u);
+  EXPECT_EQ(clock.TickCount(), kDefaultTickStep);
+  clock.SetTickStep(0);
+  clock.AdvanceTick(5);
+  EXPECT_EQ(clock.TickCount(), 2 * kDefaultTickStep + 5);
+  EXPECT_EQ(clock.TickCount(), 2 * kDefaultTickStep + 5) << "a step of 0 stops it";
+  clock.SetTick(0xFFFFFFFFu);
+  clock.SetTickStep(2);
+  EXPECT_EQ(clock.TickCount(), 0xFFFFFFFFu);
+  EXPECT_EQ(clock.TickCount(), 1u) << "it wraps as the system's does";
+}
+
 TEST(FixedClockTest, ShowsFileTimesAtItsOffsetFromUtc) {
   struct Case {
     int offsetMinutes;

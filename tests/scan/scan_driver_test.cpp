@@ -58,9 +58,11 @@ TEST_F(ScanDriver, ResetsTheCountersOfTheScan) {
   run.model.counters.problemCounter = 40;
   run.model.counters.visitCounter = 7;
   AddBrokenSharedDlls(1);
-  (void)Scan();
+  scan::SectionChoice sharedDllsOnly{};
+  sharedDllsOnly[3] = true;
+  (void)Scan(sharedDllsOnly);
   EXPECT_EQ(run.model.SectionContents[4][0].ProblemNo, 1);
-  // No section of this machine walks keys that count visits, so the count stays at its reset.
+  // Shared DLLs walks no keys that count visits, so the count stays at its reset.
   EXPECT_EQ(run.model.counters.visitCounter, 0);
 }
 
@@ -82,9 +84,12 @@ TEST_F(ScanDriver, EmptiesEachChosenSectionBeforeItsRoutineRuns) {
 
 TEST_F(ScanDriver, AbortKeepsWhatWasFoundAndScansNoFurther) {
   AddBrokenSharedDlls(5);
-  // The user presses Abort while section 4 handles its third entry.
-  run.frontEnd.onProcessMessages = [this] {
-    if (run.frontEnd.pumps == 3) run.model.abortFlag = model::abort_flag::kStopScan;
+  // The user presses Abort while section 4 handles its third entry (the walking sections before
+  // it pump too).
+  run.frontEnd.onProcessMessages = [this, sharedDllsPumps = 0]() mutable {
+    if (run.frontEnd.started.back() == 4 && ++sharedDllsPumps == 3) {
+      run.model.abortFlag = model::abort_flag::kStopScan;
+    }
   };
   (void)Scan();
   EXPECT_EQ(run.model.SectionContents[4].size(), 3u);

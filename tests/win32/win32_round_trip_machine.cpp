@@ -44,6 +44,10 @@ bool Win32RoundTripMachine::Prepare(std::string& failure) {
 
 void Win32RoundTripMachine::RemoveFixture() {
   (void)model::DeleteKeyByFullPath(registry, kRoundTripScratchKey);
+  for (const char* key :
+       {kRoundTripClass, kRoundTripTypeLib, kRoundTripUserSoftware, kRoundTripMachineTests}) {
+    (void)model::DeleteKeyByFullPath(registry, key);
+  }
   if (!sharedDllsExisted_) {
     (void)model::DeleteKeyByFullPath(registry, kRoundTripSharedDlls);
   } else {
@@ -55,9 +59,11 @@ void Win32RoundTripMachine::RemoveFixture() {
 }
 
 scan::SectionChoice Win32RoundTripMachine::sections() const {
-  scan::SectionChoice sharedDllsOnly{};
-  sharedDllsOnly[3] = true;
-  return sharedDllsOnly;
+  scan::SectionChoice withFixture{};
+  for (int section = 1; section <= model::kSectionCount; ++section) {
+    withFixture[static_cast<std::size_t>(section - 1)] = FixtureKeyOf(section) != nullptr;
+  }
+  return withFixture;
 }
 
 std::string Win32RoundTripMachine::FullExport() {

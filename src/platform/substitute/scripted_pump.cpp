@@ -14,6 +14,15 @@ void ScriptedPump::ProcessMessages() {
     events_.erase(found);
     event();
   }
+  for (std::size_t i = 0; i < conditional_.size();) {
+    if (!conditional_[i].condition() || --conditional_[i].remaining != 0) {
+      ++i;
+      continue;
+    }
+    Event event = std::move(conditional_[i].event);
+    conditional_.erase(conditional_.begin() + static_cast<std::ptrdiff_t>(i));
+    event();
+  }
 }
 
 void ScriptedPump::SleepPumping(unsigned milliseconds) {

@@ -28,4 +28,8 @@ std::optional<LocalTime> Win32Clock::FileTimeToLocal(FileTime time) {
   return FromSystemTime(fields);
 }
 
+std::uint32_t Win32Clock::TickCount() {
+  return GetTickCount();
+}
+
 }  // namespace halvex::platform::win32
