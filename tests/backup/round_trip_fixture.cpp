@@ -1,5 +1,7 @@
 #include "tests/backup/round_trip_fixture.h"
 
+#include <cctype>
+
 #include "model/key_naming.h"
 
 namespace halvex::testing {
@@ -134,9 +136,16 @@ int FixtureProblemCount(int section) {
 bool IsFixtureProblem(int section, std::string_view keyPath) {
   const char* key = FixtureKeyOf(section);
   if (key == nullptr) return false;
-  const std::string_view below(key);
-  return keyPath == below ||
-         (keyPath.starts_with(below) && keyPath.substr(below.size()).starts_with('\\'));
+  // Key names compare without regard to case: the real registry spells HKEY_LOCAL_MACHINE's
+  // "SOFTWARE" as "Software", and the walk names keys as the registry spells them.
+  auto upper = [](std::string_view text) {
+    std::string result(text);
+    for (char& c : result) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return result;
+  };
+  const std::string below = upper(key);
+  const std::string path = upper(keyPath);
+  return path == below || (path.starts_with(below) && path.substr(below.size()).starts_with('\\'));
 }
 
 std::vector<FixtureValue> ScratchValues() {
