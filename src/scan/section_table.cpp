@@ -2,6 +2,9 @@
 
 #include <utility>
 
+#include "scan/sections/file_associations.h"
+#include "scan/sections/file_extensions.h"
+#include "scan/sections/fonts.h"
 #include "scan/sections/shared_dlls.h"
 
 namespace halvex::scan {
@@ -36,8 +39,8 @@ constexpr std::array<WrittenRow, model::kSectionCount> kWrittenRows = {{
     {4, kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDlls", kPumping,
      SharedDllsSection},
     {5, kLocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts", kNotPumping,
-     UnbuiltSection},
-    {6, kClassesRoot, "", kPumping, UnbuiltSection},
+     FontsSection},
+    {6, kClassesRoot, "", kPumping, FileAssociationsSection},
     {7, kLocalMachine, "SYSTEM\\CurrentControlSet\\Services", kNotPumping, UnbuiltSection},
     {8, kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall", kPumping,
      UnbuiltSection},
@@ -46,7 +49,7 @@ constexpr std::array<WrittenRow, model::kSectionCount> kWrittenRows = {{
      UnbuiltSection},
     {11, kNoRoot, "", kNotPumping, UnbuiltSection},
     {12, kUsers, "", kPumping, UnbuiltSection},
-    {13, kClassesRoot, "", kPumping, UnbuiltSection},
+    {13, kClassesRoot, "", kPumping, FileExtensionsSection},
     {14, kCurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder",
      kPumping, UnbuiltSection},
     {15, kLocalMachine, "Control Panel\\Sounds", kNotPumping, UnbuiltSection},
