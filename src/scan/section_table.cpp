@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "scan/sections/device_filters.h"
 #include "scan/sections/file_associations.h"
 #include "scan/sections/file_extensions.h"
 #include "scan/sections/fonts.h"
@@ -41,7 +42,7 @@ constexpr std::array<WrittenRow, model::kSectionCount> kWrittenRows = {{
     {5, kLocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts", kNotPumping,
      FontsSection},
     {6, kClassesRoot, "", kPumping, FileAssociationsSection},
-    {7, kLocalMachine, "SYSTEM\\CurrentControlSet\\Services", kNotPumping, UnbuiltSection},
+    {7, kLocalMachine, "SYSTEM\\CurrentControlSet\\Services", kNotPumping, DeviceFiltersSection},
     {8, kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall", kPumping,
      UnbuiltSection},
     {9, kLocalMachine, "", {.hiddenRootName = "HKEY_LOCAL_MACHINE"}, UnbuiltSection},
