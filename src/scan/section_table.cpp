@@ -2,11 +2,14 @@
 
 #include <utility>
 
+#include "scan/sections/app_paths.h"
 #include "scan/sections/device_filters.h"
 #include "scan/sections/file_associations.h"
 #include "scan/sections/file_extensions.h"
 #include "scan/sections/fonts.h"
+#include "scan/sections/help_files.h"
 #include "scan/sections/shared_dlls.h"
+#include "scan/sections/uninstall_entries.h"
 
 namespace halvex::scan {
 namespace {
@@ -44,10 +47,10 @@ constexpr std::array<WrittenRow, model::kSectionCount> kWrittenRows = {{
     {6, kClassesRoot, "", kPumping, FileAssociationsSection},
     {7, kLocalMachine, "SYSTEM\\CurrentControlSet\\Services", kNotPumping, DeviceFiltersSection},
     {8, kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall", kPumping,
-     UnbuiltSection},
-    {9, kLocalMachine, "", {.hiddenRootName = "HKEY_LOCAL_MACHINE"}, UnbuiltSection},
+     UninstallEntriesSection},
+    {9, kLocalMachine, "", {.hiddenRootName = "HKEY_LOCAL_MACHINE"}, HelpFilesSection},
     {10, kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths", kPumping,
-     UnbuiltSection},
+     AppPathsSection},
     {11, kNoRoot, "", kNotPumping, UnbuiltSection},
     {12, kUsers, "", kPumping, UnbuiltSection},
     {13, kClassesRoot, "", kPumping, FileExtensionsSection},
