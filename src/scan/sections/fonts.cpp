@@ -36,9 +36,17 @@ bool BeginsAtADriveRoot(std::string_view path) {
 }
 
 // A font installed outside the fonts folder is registered by its full path: on a drive
-// ("C:\Tools\x.ttf") or on a share ("\\server\fonts\x.ttf").
+// ("C:\Tools\x.ttf"), on a share ("\\server\fonts\x.ttf") or in the system's own name space
+// ("\??\C:\Tools\x.ttf", or "\??\unix\usr\share\fonts\x.ttf" for a folder of the host
+// that Wine registers its fonts from).
 bool IsFullPath(std::string_view trimmed) {
-  return BeginsAtADriveRoot(trimmed) || trimmed.starts_with("\\\\");
+  return BeginsAtADriveRoot(trimmed) || trimmed.starts_with('\\');
+}
+
+// The path a full path names on the machine's drives: "\??\C:\x.ttf" is "C:\x.ttf".
+std::string_view WithoutNameSpacePrefix(std::string_view path) {
+  constexpr std::string_view kPrefix = "\\??\\";
+  return path.starts_with(kPrefix) ? path.substr(kPrefix.size()) : path;
 }
 
 class Fonts final : public SectionRoutines {
@@ -72,7 +80,8 @@ class Fonts final : public SectionRoutines {
  private:
   // Whether the font file that the data names is missing: a file name is looked for in the
   // fonts folder, a full path as it stands. Files that cannot be judged from here (on a share,
-  // a removable or absent drive, or behind an unknown variable) are not missing.
+  // outside the drives, on a removable or absent drive, or behind an unknown variable) are not
+  // missing.
   static bool IsMissing(SectionScan& scan, const std::string& data) {
     platform::Platform& platform = scan.platform();
     const std::optional<std::string> resolved =
@@ -80,8 +89,9 @@ class Fonts final : public SectionRoutines {
     if (!resolved) return false;
     const std::string_view trimmed = platform::TrimText(*resolved);
     const std::string file = IsFullPath(trimmed)
-                                 ? std::string(trimmed)
+                                 ? std::string(WithoutNameSpacePrefix(trimmed))
                                  : platform.files.WindowsFolder() + "\\Fonts\\" + *resolved;
+    // Only a file on a drive can be judged: not one on a share, nor one outside the drives.
     if (!BeginsAtADriveRoot(platform::TrimText(file))) return false;
     if (IsPassedOverReference(scan, file) || IsOnAbsentDrive(platform.files, file)) return false;
     return !platform.files.FileExists(file);
