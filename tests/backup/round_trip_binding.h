@@ -23,8 +23,8 @@ class RoundTripMachine {
   // Puts in place what the binding needs beside the round trip's fixture (folders, entries that
   // stay) and clears what an earlier run left; false with the reason in `failure`.
   [[nodiscard]] virtual bool Prepare(std::string& failure) = 0;
-  // The sections the scan runs: every section on the substitute; on the real registry the
-  // sections whose entries the fixture holds.
+  // The sections the scan runs: every section on the substitute; on the real registry only
+  // those whose entries the fixture holds.
   virtual scan::SectionChoice sections() const = 0;
   // The whole registry as the registry editor exports it, in a form in which two exports of
   // the same registry are equal.

@@ -104,7 +104,7 @@ std::vector<FixtureValue> SoftwareSettingsProblems() {
   return values;
 }
 
-const char* FixtureKeyOf(int section) {
+const char* WalkingFixtureKeyOf(int section) {
   switch (section) {
     case 1:
       return kRoundTripClass;
@@ -112,8 +112,6 @@ const char* FixtureKeyOf(int section) {
       return kRoundTripUserSoftware;
     case 3:
       return kRoundTripSystemSoftware;
-    case 4:
-      return kRoundTripSharedDlls;
     default:
       return nullptr;
   }
@@ -126,15 +124,13 @@ int FixtureProblemCount(int section) {
     case 2:
     case 3:
       return 5;  // the default value, Folder, Run, Icon, the quoted name
-    case 4:
-      return static_cast<int>(SharedDllsProblems().size());
     default:
       return 0;
   }
 }
 
 bool IsFixtureProblem(int section, std::string_view keyPath) {
-  const char* key = FixtureKeyOf(section);
+  const char* key = WalkingFixtureKeyOf(section);
   if (key == nullptr) return false;
   // Key names compare without regard to case: the real registry spells HKEY_LOCAL_MACHINE's
   // "SOFTWARE" as "Software", and the walk names keys as the registry spells them.
@@ -146,6 +142,62 @@ bool IsFixtureProblem(int section, std::string_view keyPath) {
   const std::string below = upper(key);
   const std::string path = upper(keyPath);
   return path == below || (path.starts_with(below) && path.substr(below.size()).starts_with('\\'));
+}
+
+std::vector<SectionFixture> ValueSectionFixtures() {
+  const std::string fonts =
+      "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts";
+  const std::string association = "HKEY_CLASSES_ROOT\\.halvexroundtrip6";
+  const std::string cdRomClass =
+      "HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Class\\"
+      "{4D36E965-E325-11CE-BFC1-08002BE10318}";
+  const std::string uninstall =
+      "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\"
+      "HalvexRoundTrip";
+  const std::string help = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\Help";
+  const std::string appPath =
+      "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\"
+      "halvex-roundtrip.exe";
+  const std::string extension = "HKEY_CLASSES_ROOT\\.halvexroundtrip13";
+  return {
+      {5,
+       {{fonts, "Halvex Round Trip Full (TrueType)", reg_type::kString, Text(Missing("full.ttf"))},
+        {fonts, "Halvex Round Trip (TrueType)", reg_type::kString, Text("halvex-roundtrip.ttf")}},
+       2,
+       {}},
+      {6,
+       {{association, "", reg_type::kString, Text("HalvexRoundTrip.NoSuchClass")},
+        {association, "Content Type", reg_type::kString, Text("text/x-halvex")},
+        {association + "\\ShellNew", "NullFile", reg_type::kString, Text("")}},
+       1,
+       {association}},
+      {7,
+       {{cdRomClass, "UpperFilters", reg_type::kMultiString, Bytes({"halvexrt\0\0", 10})},
+        {cdRomClass, "LowerFilters", reg_type::kMultiString, Bytes({"\0", 1})}},
+       2,
+       {}},
+      {8,
+       {{uninstall, "DisplayName", reg_type::kString, Text("Halvex Round Trip")},
+        {uninstall, "UninstallString", reg_type::kString,
+         Text("\"" + Missing("uninst.exe") + "\" /S")}},
+       1,
+       {uninstall}},
+      {9, {{help, "halvex-roundtrip.hlp", reg_type::kString, Text("C:\\halvex-roundtrip")}}, 1, {}},
+      {10,
+       {{appPath, "", reg_type::kString, Text(Missing("halvex-roundtrip.exe"))},
+        {appPath, "Path", reg_type::kString, Text("C:\\halvex-roundtrip")},
+        {appPath, "UseURL", reg_type::kDword, {1, 0, 0, 0}},
+        {appPath + "\\SupportedProtocols", "http", reg_type::kString, Text("")}},
+       1,
+       {appPath}},
+      {13,
+       {{extension, "", reg_type::kString, Text("")},
+        {extension, "PerceivedType", reg_type::kString, Text("text")},
+        {extension + "\\ShellNew", "NullFile", reg_type::kString, Text("")},
+        {extension + "\\OpenWithProgids", "HalvexRoundTrip.File", reg_type::kNone, {}}},
+       1,
+       {extension}},
+  };
 }
 
 std::vector<FixtureValue> ScratchValues() {

@@ -48,6 +48,19 @@ inline constexpr const char* kRoundTripSystemSoftware =
 // backslashes and code page characters.
 std::vector<FixtureValue> SharedDllsProblems();
 
+// The broken entries of the value and key sections (fonts, file associations, device filters,
+// uninstall entries, help files, application paths, file extensions) and the number of
+// problems each section finds in them. Where a section allows it, its entries lie in keys of
+// their own (`ownKeys`, removed whole afterwards); the others are values of keys the system has.
+// Application paths and file extensions delete whole keys, so theirs hold values of several
+// types and subkeys, which only a backup of the whole key brings back.
+struct SectionFixture {
+  int section;
+  std::vector<FixtureValue> values;
+  std::size_t problems;
+  std::vector<std::string> ownKeys;
+};
+std::vector<SectionFixture> ValueSectionFixtures();
 // The class's keys that the COM registrations report and delete whole: a server key without a
 // default value that holds values of several types and subkeys, one whose default value is an
 // integer, an empty help folder key, and a type library reference to no registered library.
@@ -59,12 +72,12 @@ std::vector<std::string> ComRegistrationKeys();
 // quoted and unquoted command lines, through %SystemRoot%, in the default value, in names and
 // texts with quotes and code page characters.
 std::vector<FixtureValue> SoftwareSettingsProblems();
-// The key below which the fixture holds the section's problems, and how many it holds there;
-// nullptr and 0 for a section the fixture has nothing of. On the real registry the scan also
-// finds what the machine itself holds, and a section may find entries of another section's
-// fixture (the machine's software settings walk the Shared DLLs key): the round trip repairs
-// each section's own fixture problems and nothing else.
-const char* FixtureKeyOf(int section);
+// For the walking sections 1 to 3: the key below which the fixture holds the section's
+// problems, and how many it holds there (nullptr and 0 for any other section). They walk whole
+// hives, and on the real registry they find what the machine itself holds and the other
+// sections' fixtures (the machine's software settings walk the Shared DLLs key): the round trip
+// repairs their own fixture problems and nothing else of theirs.
+const char* WalkingFixtureKeyOf(int section);
 int FixtureProblemCount(int section);
 bool IsFixtureProblem(int section, std::string_view keyPath);
 
