@@ -75,6 +75,20 @@ ExportOutcome ExportTree(RegistrySource source, KeyHandle key, const std::string
   return status == RegStatus::NoMoreItems ? ExportOutcome::Exported : ExportOutcome::Failed;
 }
 
+// The value's name as the key holds it. The registry finds values without regard to case, so a
+// record may name one in another spelling ("Upperfilters" for "UpperFilters"); the backup must
+// recreate the value under the name it had.
+std::string StoredValueName(RegistrySource source, KeyHandle key, std::string_view name) {
+  if (name.empty()) return {};
+  const std::string upperName = source.locale.Upper(name);
+  std::string stored;
+  for (std::uint32_t index = 0; source.registry.EnumValue(key, index, stored) == RegStatus::Ok;
+       ++index) {
+    if (stored.size() == name.size() && source.locale.Upper(stored) == upperName) return stored;
+  }
+  return std::string(name);
+}
+
 }  // namespace
 
 ExportOutcome ExportRegistryValue(RegistrySource source, std::string_view keyPath,
@@ -89,7 +103,8 @@ ExportOutcome ExportRegistryValue(RegistrySource source, std::string_view keyPat
   const RegStatus read = platform::ReadWholeValue(source.registry, opened.key.get(), name, value);
   if (read != RegStatus::Ok) return OutcomeOf(read);
   file.lines.push_back(RegKeyLine(opened.fullPath, file.encoding, source.locale));
-  file.lines.push_back(RegValueLine(name, value, file.encoding, source.locale));
+  file.lines.push_back(RegValueLine(StoredValueName(source, opened.key.get(), name), value,
+                                    file.encoding, source.locale));
   return ExportOutcome::Exported;
 }
 

@@ -23,7 +23,8 @@ struct RegistrySource {
 
 // Appends the key line and the value line of the value `valueName` ("default" stands for the
 // unnamed default value, written @=) of the key named by the full key path. The data is read
-// whole, whatever its size.
+// whole, whatever its size, and the value line carries the name as the key holds it, whatever
+// the spelling `valueName` has.
 [[nodiscard]] ExportOutcome ExportRegistryValue(RegistrySource source, std::string_view keyPath,
                                                 std::string_view valueName, RegExportLines& file);
 

@@ -17,7 +17,8 @@ struct ScanSectionInfo {
 };
 
 // Section 8 shares its category with section 11, and section 13's differs from its caption;
-// entries already stored under these names must keep matching.
+// entries already stored under these names must keep matching. Section 7 always stored its
+// exclusions under its caption, so it tests them under that name.
 inline constexpr std::array<ScanSectionInfo, kSectionCount> kScanSections = {{
     {1, "ActiveX, OLE, COM", "ActiveX, OLE, COM Sections"},
     {2, "User Software Settings", "User Software Settings"},
@@ -25,7 +26,7 @@ inline constexpr std::array<ScanSectionInfo, kSectionCount> kScanSections = {{
     {4, "Shared DLL's Sections", "Shared DLL's Sections"},
     {5, "Fonts Sections", "Fonts Sections"},
     {6, "Invalid File Associations", "Invalid File Associations"},
-    {7, "System Services", ""},
+    {7, "System Services", "System Services"},
     {8, "Uninstall Sections", "Invalid ShortCuts"},
     {9, "Help Sections", "Help Sections"},
     {10, "Application Paths", "Application Paths"},
@@ -41,10 +42,10 @@ inline constexpr std::array<ScanSectionInfo, kSectionCount> kScanSections = {{
 // The caption of section 1 .. 17; empty for any other number.
 std::string_view SectionCaption(int section);
 // The category the section tests with IsIgnored; nullopt for a section that consults no ignore
-// list (7 and 15) and for any other number.
+// list (15) and for any other number.
 std::optional<std::string_view> TestedIgnoreCategory(int section);
 // The category that excluding a problem of the section stores: the tested category, or the
-// caption for sections 7 and 15 (such entries stay in the file, and no scan tests them).
+// caption for section 15 (such entries stay in the file, and no scan tests them).
 std::string_view ExclusionCategory(int section);
 
 }  // namespace halvex::model

@@ -2,7 +2,14 @@
 
 #include <utility>
 
+#include "scan/sections/app_paths.h"
+#include "scan/sections/device_filters.h"
+#include "scan/sections/file_associations.h"
+#include "scan/sections/file_extensions.h"
+#include "scan/sections/fonts.h"
+#include "scan/sections/help_files.h"
 #include "scan/sections/shared_dlls.h"
+#include "scan/sections/uninstall_entries.h"
 
 namespace halvex::scan {
 namespace {
@@ -36,17 +43,17 @@ constexpr std::array<WrittenRow, model::kSectionCount> kWrittenRows = {{
     {4, kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDlls", kPumping,
      SharedDllsSection},
     {5, kLocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts", kNotPumping,
-     UnbuiltSection},
-    {6, kClassesRoot, "", kPumping, UnbuiltSection},
-    {7, kLocalMachine, "SYSTEM\\CurrentControlSet\\Services", kNotPumping, UnbuiltSection},
+     FontsSection},
+    {6, kClassesRoot, "", kPumping, FileAssociationsSection},
+    {7, kLocalMachine, "SYSTEM\\CurrentControlSet\\Services", kNotPumping, DeviceFiltersSection},
     {8, kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall", kPumping,
-     UnbuiltSection},
-    {9, kLocalMachine, "", {.hiddenRootName = "HKEY_LOCAL_MACHINE"}, UnbuiltSection},
+     UninstallEntriesSection},
+    {9, kLocalMachine, "", {.hiddenRootName = "HKEY_LOCAL_MACHINE"}, HelpFilesSection},
     {10, kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths", kPumping,
-     UnbuiltSection},
+     AppPathsSection},
     {11, kNoRoot, "", kNotPumping, UnbuiltSection},
     {12, kUsers, "", kPumping, UnbuiltSection},
-    {13, kClassesRoot, "", kPumping, UnbuiltSection},
+    {13, kClassesRoot, "", kPumping, FileExtensionsSection},
     {14, kCurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder",
      kPumping, UnbuiltSection},
     {15, kLocalMachine, "Control Panel\\Sounds", kNotPumping, UnbuiltSection},

@@ -28,7 +28,8 @@ class RepairSheetTest : public ScanSheetTest {
     settings.OneTime = false;
     driver.onFinishListChanged = [this] { repair.RefreshFinishList(); };
   }
-  // Scans, and adds problems to sections that have no scanner yet, as if they had found them.
+  // Scans, and adds problems of a value in a key of its own to sections, as if they had found
+  // them (sections whose repair deletes that value).
   void Scan(std::vector<std::pair<int, std::string>> more = {}) {
     ASSERT_TRUE(sheet.ScanNowBtn.Click());
     for (const auto& [section, name] : more) {
@@ -180,16 +181,16 @@ TEST_F(RepairSheetTest, WithNothingMarkedThereIsNoBackupMessage) {
 
 TEST_F(RepairSheetTest, CancelInTheSecondOfThreeSectionsLeavesTheThird) {
   AddBrokenSharedDlls(2);
-  Scan({{10, "a"}, {10, "b"}, {10, "c"}, {12, "d"}});
-  ASSERT_THAT(repair.ResultRowSections(), ElementsAre(0, 4, 10, 12));
+  Scan({{8, "a"}, {8, "b"}, {8, "c"}, {12, "d"}});
+  ASSERT_THAT(repair.ResultRowSections(), ElementsAre(0, 4, 8, 12));
   settings.NotAutoBackup = true;
-  // Section 4 lets the messages through before each of its two problems, section 10 too: the
-  // user presses Cancel while section 10 waits before its second problem.
+  // Section 4 lets the messages through before each of its two problems, section 8 too: the
+  // user presses Cancel while section 8 waits before its second problem.
   bool mainWindowWasDisabled = false;
   pump.AtPass(pump.passes() + 4, [&] {
     app::TRepairDialogForm* dialog = repair.repairDialog();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->abRepair.caption(), "HKEY_CURRENT_USER\\Software\\Section10");
+    EXPECT_EQ(dialog->abRepair.caption(), "HKEY_CURRENT_USER\\Software\\Section8");
     mainWindowWasDisabled = !mainWindow.enabled();
     ASSERT_TRUE(dialog->CancelBtn.Click()) << "Cancel stays usable";
     EXPECT_FALSE(dialog->visible());
@@ -197,8 +198,8 @@ TEST_F(RepairSheetTest, CancelInTheSecondOfThreeSectionsLeavesTheThird) {
   ASSERT_TRUE(sheet.RepairBtn.Click());
   EXPECT_TRUE(mainWindowWasDisabled);
   EXPECT_TRUE(mainWindow.enabled());
-  EXPECT_EQ(FinishRows().size(), 3u) << "two of section 4, one of section 10";
-  EXPECT_TRUE(machine.ValueExists("HKEY_CURRENT_USER\\Software\\Section10", "b"));
+  EXPECT_EQ(FinishRows().size(), 3u) << "two of section 4, one of section 8";
+  EXPECT_TRUE(machine.ValueExists("HKEY_CURRENT_USER\\Software\\Section8", "b"));
   EXPECT_TRUE(machine.ValueExists("HKEY_CURRENT_USER\\Software\\Section12", "d"));
   EXPECT_EQ(sheet.pageState(), ScanPageState::Finish) << "the finish page always shows";
 }

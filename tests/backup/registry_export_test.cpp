@@ -67,6 +67,15 @@ TEST_F(RegistryExport, SavesTheDefaultValueAsAtSign) {
               ElementsAre("[HKEY_CURRENT_USER\\Software\\Scratch]", "@=\"C:\\\\App\\\\app.exe\""));
 }
 
+TEST_F(RegistryExport, SavesAValueUnderTheNameTheKeyHolds) {
+  machine.SetValue(kScratch, "UpperFilters", reg_type::kMultiString, {'a', 0, 0});
+  machine.SetDword(kScratch, "Upper", 1);  // a shorter name that begins the same way
+  EXPECT_EQ(Value(kScratch, "Upperfilters"), ExportOutcome::Exported);
+  EXPECT_THAT(Lines(), ElementsAre("[HKEY_CURRENT_USER\\Software\\Scratch]",
+                                   "\"UpperFilters\"=hex(7):61,00,00,00,00,00"))
+      << "a restore must recreate the value under its own spelling";
+}
+
 TEST_F(RegistryExport, SavesValuesOfAnySize) {
   const std::string text(300, 'x');
   machine.SetString(kScratch, "long", text);

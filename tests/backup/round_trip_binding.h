@@ -24,7 +24,7 @@ class RoundTripMachine {
   // stay) and clears what an earlier run left; false with the reason in `failure`.
   [[nodiscard]] virtual bool Prepare(std::string& failure) = 0;
   // The sections the scan runs: every section on the substitute; on the real registry only
-  // Shared DLLs, the one whose entries the fixture holds.
+  // those whose entries the fixture holds.
   virtual scan::SectionChoice sections() const = 0;
   // The whole registry as the registry editor exports it, in a form in which two exports of
   // the same registry are equal.

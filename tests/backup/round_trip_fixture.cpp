@@ -62,6 +62,62 @@ std::vector<FixtureValue> SharedDllsProblems() {
   };
 }
 
+std::vector<SectionFixture> ValueSectionFixtures() {
+  const std::string fonts =
+      "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts";
+  const std::string association = "HKEY_CLASSES_ROOT\\.halvexroundtrip6";
+  const std::string cdRomClass =
+      "HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Class\\"
+      "{4D36E965-E325-11CE-BFC1-08002BE10318}";
+  const std::string uninstall =
+      "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\"
+      "HalvexRoundTrip";
+  const std::string help = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\Help";
+  const std::string appPath =
+      "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\"
+      "halvex-roundtrip.exe";
+  const std::string extension = "HKEY_CLASSES_ROOT\\.halvexroundtrip13";
+  return {
+      {5,
+       {{fonts, "Halvex Round Trip Full (TrueType)", reg_type::kString, Text(Missing("full.ttf"))},
+        {fonts, "Halvex Round Trip (TrueType)", reg_type::kString, Text("halvex-roundtrip.ttf")}},
+       2,
+       {}},
+      {6,
+       {{association, "", reg_type::kString, Text("HalvexRoundTrip.NoSuchClass")},
+        {association, "Content Type", reg_type::kString, Text("text/x-halvex")},
+        {association + "\\ShellNew", "NullFile", reg_type::kString, Text("")}},
+       1,
+       {association}},
+      {7,
+       {{cdRomClass, "UpperFilters", reg_type::kMultiString, Bytes({"halvexrt\0\0", 10})},
+        {cdRomClass, "LowerFilters", reg_type::kMultiString, Bytes({"\0", 1})}},
+       2,
+       {}},
+      {8,
+       {{uninstall, "DisplayName", reg_type::kString, Text("Halvex Round Trip")},
+        {uninstall, "UninstallString", reg_type::kString,
+         Text("\"" + Missing("uninst.exe") + "\" /S")}},
+       1,
+       {uninstall}},
+      {9, {{help, "halvex-roundtrip.hlp", reg_type::kString, Text("C:\\halvex-roundtrip")}}, 1, {}},
+      {10,
+       {{appPath, "", reg_type::kString, Text(Missing("halvex-roundtrip.exe"))},
+        {appPath, "Path", reg_type::kString, Text("C:\\halvex-roundtrip")},
+        {appPath, "UseURL", reg_type::kDword, {1, 0, 0, 0}},
+        {appPath + "\\SupportedProtocols", "http", reg_type::kString, Text("")}},
+       1,
+       {appPath}},
+      {13,
+       {{extension, "", reg_type::kString, Text("")},
+        {extension, "PerceivedType", reg_type::kString, Text("text")},
+        {extension + "\\ShellNew", "NullFile", reg_type::kString, Text("")},
+        {extension + "\\OpenWithProgids", "HalvexRoundTrip.File", reg_type::kNone, {}}},
+       1,
+       {extension}},
+  };
+}
+
 std::vector<FixtureValue> ScratchValues() {
   std::vector<std::uint8_t> long7(400);
   for (std::size_t i = 0; i < long7.size(); ++i) long7[i] = i % 50 == 49 ? 0 : 'a' + i % 26;

@@ -34,6 +34,20 @@ inline constexpr const char* kRoundTripScratchKey =
 // backslashes and code page characters.
 std::vector<FixtureValue> SharedDllsProblems();
 
+// The broken entries of the value and key sections (fonts, file associations, device filters,
+// uninstall entries, help files, application paths, file extensions) and the number of
+// problems each section finds in them. Where a section allows it, its entries lie in keys of
+// their own (`ownKeys`, removed whole afterwards); the others are values of keys the system has.
+// Application paths and file extensions delete whole keys, so theirs hold values of several
+// types and subkeys, which only a backup of the whole key brings back.
+struct SectionFixture {
+  int section;
+  std::vector<FixtureValue> values;
+  std::size_t problems;
+  std::vector<std::string> ownKeys;
+};
+std::vector<SectionFixture> ValueSectionFixtures();
+
 // Values below kRoundTripScratchKey: a tree of keys with values of every type and empty
 // subkeys, and a key with a default and a named value.
 std::vector<FixtureValue> ScratchValues();

@@ -34,7 +34,8 @@ class SubstituteRoundTrip final : public RoundTripMachine {
           "C:\\WINDOWS\\system32\\kept.dll",
           platform::reg_type::kDword,
           {1, 0, 0, 0}},
-         {"HKEY_CLASSES_ROOT\\.txt", "", platform::reg_type::kString, {'t', 'x', 't', 0}}},
+         {"HKEY_CLASSES_ROOT\\.txt", "", platform::reg_type::kString, {'t', 'x', 't', 0}},
+         {"HKEY_CLASSES_ROOT\\txt", "", platform::reg_type::kString, {'T', 0}}},
         failure);
   }
 

@@ -160,7 +160,7 @@ TEST(IgnoreCategories, EachSectionTestsItsCategory) {
   const Case cases[] = {
       {1, "ActiveX, OLE, COM Sections", "ActiveX, OLE, COM Sections"},
       {4, "Shared DLL's Sections", "Shared DLL's Sections"},
-      {7, nullptr, "System Services"},
+      {7, "System Services", "System Services"},  // an exclusion takes effect
       {8, "Invalid ShortCuts", "Invalid ShortCuts"},
       {11, "Invalid ShortCuts", "Invalid ShortCuts"},
       {13, "File Extension", "File Extension"},

@@ -123,5 +123,59 @@ TEST_F(PathVariablesTest, TheProgramFilesSettingIsReadOnlyWhenTheVariableOccurs)
   EXPECT_THROW(Expand("%ProgramFiles%\\a.exe"), RegistryError);
 }
 
+class PathToTestTest : public PathVariablesTest {
+ protected:
+  std::optional<std::string> Resolve(std::string_view text) {
+    return PathToTest(machine.locale, machine.files(), machine.registry, text);
+  }
+};
+
+TEST_F(PathToTestTest, QuotesGoAndKnownVariablesArePutInWithoutRegardToCase) {
+  SetCurrentVersionValue(machine.registry, "ProgramFilesDir", "C:\\Program Files");
+  SetCurrentVersionValue(machine.registry, "CommonFilesDir", "C:\\Program Files\\Common Files");
+  struct Case {
+    const char* text;
+    std::optional<std::string> expected;
+  };
+  const Case cases[] = {
+      {"C:\\App\\a.exe", "C:\\App\\a.exe"},
+      {"\"C:\\App\\a b.exe\"", "C:\\App\\a b.exe"},
+      {"%systemroot%\\System32\\a.dll", "C:\\Windows\\System32\\a.dll"},
+      {"\"%SystemRoot%\\System32\\a.exe\" /s", "C:\\Windows\\System32\\a.exe /s"},
+      {"%WINDIR%\\Help", "C:\\Windows\\Help"},
+      {"%ProgramFiles%\\App\\a.exe", "C:\\Program Files\\App\\a.exe"},
+      {"%programfiles%\\App\\a.exe", "C:\\Program Files\\App\\a.exe"},
+      {"%CommonProgramFiles%\\System\\a.dll", "C:\\Program Files\\Common Files\\System\\a.dll"},
+      {"%SystemDrive%\\Tools\\a.exe", "C:\\Tools\\a.exe"},
+      {"%windir%\\a.exe;%SYSTEMROOT%\\b.exe", "C:\\Windows\\a.exe;C:\\Windows\\b.exe"},
+      {"%TEMP%\\a.exe", std::nullopt},  // a variable the program does not know
+      {"%SystemRoot%\\%USERNAME%.ini", std::nullopt},
+      {"C:\\50% off\\a.exe", std::nullopt},  // a lone percent sign
+      {"", ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Resolve(c.text), c.expected) << c.text;
+}
+
+TEST_F(PathToTestTest, AVariableWithoutItsSettingLeavesThePathUntested) {
+  EXPECT_EQ(Resolve("%ProgramFiles%\\App\\a.exe"), std::nullopt) << "no ProgramFilesDir";
+  EXPECT_EQ(Resolve("%CommonProgramFiles%\\a.dll"), std::nullopt) << "no CommonFilesDir";
+  const std::uint8_t number[] = {1, 0, 0, 0};
+  platform::KeyHandle handle;
+  ASSERT_EQ(machine.registry.CreateKey(platform::RootHandle(RootKey::LocalMachine), kCurrentVersion,
+                                       handle),
+            platform::RegStatus::Ok);
+  ASSERT_EQ(
+      machine.registry.SetValue(handle, "ProgramFilesDir", platform::reg_type::kDword, number),
+      platform::RegStatus::Ok);
+  machine.registry.CloseKey(handle);
+  EXPECT_EQ(Resolve("%ProgramFiles%\\App\\a.exe"), std::nullopt) << "a setting that is no text";
+}
+
+TEST(PathToTest, AWindowsFolderAtADriveRootGivesOneBackslash) {
+  testing::ScratchMachine machine(SystemFolders{"C:\\", "C:\\system32"});
+  EXPECT_EQ(PathToTest(machine.locale, machine.files(), machine.registry, "%windir%\\a.exe"),
+            "C:\\a.exe");
+}
+
 }  // namespace
 }  // namespace halvex::model

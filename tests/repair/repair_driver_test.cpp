@@ -22,6 +22,11 @@ constexpr const char* kSharedDlls =
 constexpr const char* kAppPaths =
     "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths";
 constexpr const char* kEmptyKeys = "HKEY_USERS\\S-1-5-21\\Software\\Empty";
+
+// A program's subkey of App Paths, which section 10's repair deletes whole.
+std::string AppPath(std::string_view program) {
+  return std::string(kAppPaths) + "\\" + std::string(program);
+}
 constexpr platform::PlatformClass kNt = platform::PlatformClass::NtFamily;
 
 // Records what the user saw, in order, and answers questions as told.
@@ -62,8 +67,8 @@ class RepairDriver : public ::testing::Test {
       model.SectionContents[4].push_back(Problem(kSharedDlls, name));
     }
     for (const char* name : {"x.exe", "y.exe", "z.exe"}) {
-      machine.SetString(kAppPaths, name, "C:\\gone.exe");
-      model.SectionContents[10].push_back(Problem(kAppPaths, name));
+      machine.SetString(AppPath(name), "", "C:\\gone.exe");
+      model.SectionContents[10].push_back(Problem(AppPath(name), "Path"));
     }
     machine.SetString(kEmptyKeys, "v", "1");
     model.SectionContents[12].push_back(Problem(kEmptyKeys, "v"));
@@ -98,9 +103,10 @@ TEST_F(RepairDriver, BacksUpThenRepairsEverySection) {
   EXPECT_THAT(conversation.events,
               ElementsAre(BackupMessage(), "repair dialog", "repair dialog closed"));
   EXPECT_THAT(RepairedPaths(),
-              ElementsAre(kSharedDlls, kSharedDlls, kAppPaths, kAppPaths, kAppPaths, kEmptyKeys));
+              ElementsAre(kSharedDlls, kSharedDlls, AppPath("x.exe"), AppPath("y.exe"),
+                          AppPath("z.exe"), kEmptyKeys));
   for (const auto& record : model.RepairContents) EXPECT_EQ(record.Status, "Repaired Successfully");
-  EXPECT_FALSE(machine.ValueExists(kAppPaths, "y.exe"));
+  EXPECT_FALSE(machine.ValueExists(AppPath("y.exe"), ""));
 }
 
 TEST_F(RepairDriver, OffersTheFirstFullBackupOnlyOnce) {
@@ -180,9 +186,9 @@ TEST_F(RepairDriver, CancelInTheSecondOfThreeSectionsLeavesTheThirdAlone) {
     if (model.RepairContents.size() == 3) scan::CancelRepair(model);
   };
   EXPECT_TRUE(Repair().repaired);
-  EXPECT_THAT(RepairedPaths(), ElementsAre(kSharedDlls, kSharedDlls, kAppPaths));
-  EXPECT_FALSE(machine.ValueExists(kAppPaths, "x.exe"));
-  EXPECT_TRUE(machine.ValueExists(kAppPaths, "y.exe"));
+  EXPECT_THAT(RepairedPaths(), ElementsAre(kSharedDlls, kSharedDlls, AppPath("x.exe")));
+  EXPECT_FALSE(machine.ValueExists(AppPath("x.exe"), ""));
+  EXPECT_TRUE(machine.ValueExists(AppPath("y.exe"), ""));
   EXPECT_TRUE(machine.ValueExists(kEmptyKeys, "v")) << "the third section is not touched";
   EXPECT_EQ(conversation.events.back(), "repair dialog closed");
 }
@@ -191,7 +197,7 @@ TEST_F(RepairDriver, CancelInTheSecondOfThreeSectionsLeavesTheThirdAlone) {
 class ThrowingFrontEnd final : public scan::RepairFrontEnd {
  public:
   void ShowRepairProgress(std::string_view text) override {
-    if (text == kAppPaths) throw std::runtime_error("the label is gone");
+    if (text.starts_with(kAppPaths)) throw std::runtime_error("the label is gone");
   }
   void ShowRepairCount(std::size_t) override {}
   void ProcessMessages() override {}

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "backup/registry_editor.h"
+#include "model/key_naming.h"
 #include "model/registry_delete.h"
 #include "tests/backup/round_trip_fixture.h"
 
@@ -37,6 +38,14 @@ bool Win32RoundTripMachine::Prepare(std::string& failure) {
     }
   }
   sharedDllsExisted_ = KeyExists(registry, platform::RootKey::LocalMachine, kSharedDllsBelow);
+  for (const SectionFixture& fixture : ValueSectionFixtures()) {
+    for (const FixtureValue& value : fixture.values) {
+      const model::SplitKeyPath split = model::SplitFullKeyPath(value.keyPath);
+      if (!KeyExists(registry, split.root, std::string_view(split.absolutePath).substr(1))) {
+        madeSystemKeys_.push_back(value.keyPath);
+      }
+    }
+  }
   prepared_ = true;
   RemoveFixture();
   return true;
@@ -44,6 +53,14 @@ bool Win32RoundTripMachine::Prepare(std::string& failure) {
 
 void Win32RoundTripMachine::RemoveFixture() {
   (void)model::DeleteKeyByFullPath(registry, kRoundTripScratchKey);
+  for (const SectionFixture& fixture : ValueSectionFixtures()) {
+    for (const std::string& key : fixture.ownKeys) (void)model::DeleteKeyByFullPath(registry, key);
+    for (const FixtureValue& value : fixture.values) {
+      (void)model::DeleteValueByPath(registry, value.keyPath,
+                                     value.name.empty() ? "default" : value.name);
+    }
+  }
+  for (const std::string& key : madeSystemKeys_) (void)model::DeleteKeyByFullPath(registry, key);
   if (!sharedDllsExisted_) {
     (void)model::DeleteKeyByFullPath(registry, kRoundTripSharedDlls);
   } else {
@@ -55,9 +72,12 @@ void Win32RoundTripMachine::RemoveFixture() {
 }
 
 scan::SectionChoice Win32RoundTripMachine::sections() const {
-  scan::SectionChoice sharedDllsOnly{};
-  sharedDllsOnly[3] = true;
-  return sharedDllsOnly;
+  scan::SectionChoice withFixture{};
+  withFixture[3] = true;  // Shared DLLs
+  for (const SectionFixture& fixture : ValueSectionFixtures()) {
+    withFixture[static_cast<std::size_t>(fixture.section - 1)] = true;
+  }
+  return withFixture;
 }
 
 std::string Win32RoundTripMachine::FullExport() {

@@ -82,6 +82,8 @@ class Win32RoundTripMachine final : public RoundTripMachine {
   platform::Platform platform_{registry, files, locale_, clock_, links_};
   bool prepared_ = false;
   bool sharedDllsExisted_ = false;
+  // The keys of the system that the value and key sections' fixture made, removed afterwards.
+  std::vector<std::string> madeSystemKeys_;
 };
 
 }  // namespace halvex::testing
