@@ -10,8 +10,11 @@
 
 namespace halvex::backup {
 
-// "[" + the full key path (root name, "\", path below the root) + "]".
-std::string RegKeyLine(std::string_view fullKeyPath);
+// "[" + the full key path (root name, "\", path below the root) + "]". In a UTF-16 file each
+// name goes through the code page on its own (see platform::KeyPathThroughUtf16), as value names
+// and strings do in RegValueLine, so that the file always reads back.
+std::string RegKeyLine(std::string_view fullKeyPath, RegExportEncoding encoding,
+                       platform::Locale& locale);
 
 // `name` is the platform's value name: the empty name is the default value, written @=.
 // Otherwise the quoted, escaped name, "=", and by type:

@@ -48,7 +48,7 @@ ExportOutcome ExportTree(RegistrySource source, KeyHandle key, const std::string
                          RegExportLines& file) {
   if (!CanBeKeyLine(fullPath)) return ExportOutcome::Failed;
   platform::Registry& registry = source.registry;
-  file.lines.push_back(RegKeyLine(fullPath));
+  file.lines.push_back(RegKeyLine(fullPath, file.encoding, source.locale));
 
   std::string name;
   RegStatus status;
@@ -102,7 +102,7 @@ ExportOutcome ExportRegistryValue(RegistrySource source, std::string_view keyPat
   platform::RegValue value;
   const RegStatus read = platform::ReadWholeValue(source.registry, opened.key.get(), name, value);
   if (read != RegStatus::Ok) return OutcomeOf(read);
-  file.lines.push_back(RegKeyLine(opened.fullPath));
+  file.lines.push_back(RegKeyLine(opened.fullPath, file.encoding, source.locale));
   file.lines.push_back(RegValueLine(StoredValueName(source, opened.key.get(), name), value,
                                     file.encoding, source.locale));
   return ExportOutcome::Exported;

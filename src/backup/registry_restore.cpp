@@ -30,6 +30,11 @@ std::optional<KeyWord> KeyOf(std::string_view keyLine) {
   return KeyWord{std::move(split), deleted};
 }
 
+std::string_view SkipBlanks(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  return text;
+}
+
 // A value line "name"=data or "name"=- (@ for the default value); nullopt for a line that names
 // no value.
 struct ValueWord {
@@ -55,9 +60,16 @@ std::optional<ValueWord> ValueOf(std::string_view valueLine) {
   } else {
     return std::nullopt;
   }
-  const std::string_view data = valueLine.substr(at);
+  // As the registry editor reads the line: blanks may surround '=', and a '-' with nothing but
+  // blanks or a ';' comment after it deletes the value; with other text after it the editor
+  // leaves the value as it was, so the line says nothing to check.
+  std::string_view data = SkipBlanks(valueLine.substr(at));
   if (!data.starts_with('=')) return std::nullopt;
-  return ValueWord{std::move(name), data.substr(1) == "-"};
+  data = SkipBlanks(data.substr(1));
+  if (!data.starts_with('-')) return ValueWord{std::move(name), false};
+  const std::string_view after = SkipBlanks(data.substr(1));
+  if (!after.empty() && after.front() != ';') return std::nullopt;
+  return ValueWord{std::move(name), true};
 }
 
 bool Exists(platform::Registry& registry, const model::SplitKeyPath& key,

@@ -1,5 +1,7 @@
 #include "model/ignore_list.h"
 
+#include <optional>
+
 #include "model/program_folder.h"
 #include "model/text_format.h"
 #include "platform/text_lines.h"
@@ -60,9 +62,26 @@ bool IsIgnored(platform::Locale& locale, const TIgnoreContents& ignoreContents,
   return false;
 }
 
+bool IgnoreLineReadsBack(std::string_view category, std::string_view keyPath,
+                         std::string_view valueName) {
+  const auto holds = [](std::string_view text, std::string_view stops) {
+    return text.find_first_of(stops) == std::string_view::npos;
+  };
+  return holds(category, "|\r\n") && holds(keyPath, "|\r\n") && holds(valueName, "\r\n");
+}
+
 bool AppendIgnoreEntry(platform::FileSystem& files, std::string_view category,
                        std::string_view keyPath, std::string_view valueName) {
-  return files.AppendFile(IgnoreFilePath(files), FormatIgnoreLine(category, keyPath, valueName));
+  // Stored anyway, the entry would match nothing and the problem would come back unannounced.
+  if (!IgnoreLineReadsBack(category, keyPath, valueName)) return false;
+  const std::string path = IgnoreFilePath(files);
+  std::string line = FormatIgnoreLine(category, keyPath, valueName);
+  // A file edited by hand may end without its line end, which would join the two lines.
+  const std::optional<std::string> text = files.ReadFile(path);
+  if (text && !text->empty() && !text->ends_with('\n') && !text->ends_with('\r')) {
+    line.insert(0, "\r\n");
+  }
+  return files.AppendFile(path, line);
 }
 
 }  // namespace halvex::model

@@ -33,8 +33,17 @@ std::string FormatIgnoreLine(std::string_view category, std::string_view keyPath
 bool IsIgnored(platform::Locale& locale, const TIgnoreContents& ignoreContents,
                std::string_view category, std::string_view keyPath, std::string_view valueName);
 
-// Appends one line to the ignore file, creating the file when it is missing. Entries are never
-// merged: excluding the same problem twice gives two lines. False when it cannot be written.
+// Whether the line of the entry reads back as the same entry: the category and the key path
+// hold no "|" (the first two end them), and nothing holds a line break. Key names may hold "|",
+// so not every problem can be excluded.
+bool IgnoreLineReadsBack(std::string_view category, std::string_view keyPath,
+                         std::string_view valueName);
+
+// Appends one line to the ignore file, creating the file when it is missing, and ending a last
+// line that lacks its line end first. Entries are never merged: excluding the same problem twice
+// gives two lines. False, with nothing written, when
+// the line would not read back as this entry (IgnoreLineReadsBack) or cannot be written; the
+// caller shows the exclusion as failed.
 [[nodiscard]] bool AppendIgnoreEntry(platform::FileSystem& files, std::string_view category,
                                      std::string_view keyPath, std::string_view valueName);
 

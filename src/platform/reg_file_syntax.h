@@ -36,6 +36,29 @@ enum class HexDigits { Lower, Upper };
 // Appends the bytes as two hex digits each, separated by commas, with no comma at the end.
 void AppendHexBytes(std::string& out, std::span<const std::uint8_t> bytes, HexDigits digits);
 
+// A name or a string as a UTF-16 file gives it back through the code page (`codePage` is
+// anything with ToUtf16 and FromUtf16). Each text is converted on its own, never the whole line:
+// in a double-byte code page a byte that begins a character but has no valid second byte becomes
+// '?' inside its own text, where converting the line would take the closing quote, bracket or
+// backslash after it into that '?' and the file would no longer read.
+template <class CodePageLike>
+std::string ThroughUtf16(CodePageLike& codePage, std::string_view text) {
+  return codePage.FromUtf16(codePage.ToUtf16(text));
+}
+
+// A key path through UTF-16 name by name, so that no backslash between names is lost.
+template <class CodePageLike>
+std::string KeyPathThroughUtf16(CodePageLike& codePage, std::string_view path) {
+  std::string converted;
+  for (std::size_t start = 0;;) {
+    const std::size_t end = path.find('\\', start);
+    converted += ThroughUtf16(codePage, path.substr(start, end - start));
+    if (end == std::string_view::npos) return converted;
+    converted += '\\';
+    start = end + 1;
+  }
+}
+
 // UTF-16 code units as little-endian bytes, as text data stands in a UTF-16 file.
 std::vector<std::uint8_t> Utf16LeBytes(std::u16string_view units);
 // A UTF-16 file's bytes: the byte order mark FF FE, then the units, little-endian.

@@ -126,8 +126,22 @@ TEST(RegValueLine, WritesLongDataOnOneLine) {
 }
 
 TEST(RegKeyLine, BracketsTheFullKeyPath) {
-  EXPECT_EQ(backup::RegKeyLine("HKEY_LOCAL_MACHINE\\SOFTWARE\\x"),
-            "[HKEY_LOCAL_MACHINE\\SOFTWARE\\x]");
+  platform::substitute::SubstituteLocale locale;
+  for (RegExportEncoding encoding : {RegExportEncoding::EightBit, RegExportEncoding::Utf16}) {
+    EXPECT_EQ(backup::RegKeyLine("HKEY_LOCAL_MACHINE\\SOFTWARE\\x", encoding, locale),
+              "[HKEY_LOCAL_MACHINE\\SOFTWARE\\x]");
+  }
+}
+
+// In a UTF-16 file of a double-byte machine, half a character at the end of a name becomes '?'
+// and leaves the backslash or bracket after it in place.
+TEST(RegKeyLine, AUtf16FileConvertsEachNameOnItsOwn) {
+  platform::substitute::SubstituteLocale locale(platform::substitute::CodePage::Windows936());
+  EXPECT_EQ(
+      backup::RegKeyLine("HKEY_CURRENT_USER\\Caf\xE9\\Caf\xE9", RegExportEncoding::Utf16, locale),
+      "[HKEY_CURRENT_USER\\Caf?\\Caf?]");
+  EXPECT_EQ(backup::RegKeyLine("HKEY_CURRENT_USER\\Caf\xE9", RegExportEncoding::EightBit, locale),
+            "[HKEY_CURRENT_USER\\Caf\xE9]");
 }
 
 }  // namespace

@@ -5,10 +5,16 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "platform/substitute/memory_registry.h"
+#include "platform/substitute/reg_file_reader.h"
+#include "platform/substitute/substitute_locale.h"
 #include "tests/support/scratch_machine.h"
 
 namespace halvex::testing {
 namespace {
+
+// "Caf" and E9, a lead byte of code page 936 without its second byte, and the NUL.
+const std::vector<std::uint8_t> kCafe = {'C', 'a', 'f', 0xE9, 0};
 
 using backup::ExportOutcome;
 using ::testing::ElementsAre;
@@ -142,6 +148,32 @@ TEST_F(RegistryExport, ClosesEveryKeyItOpens) {
   ASSERT_EQ(Tree(kScratch), ExportOutcome::Exported);
   ASSERT_EQ(Value(kScratch + std::string("\\A\\B"), "n"), ExportOutcome::Exported);
   EXPECT_EQ(machine.registry.openHandleCount(), 0u);
+}
+
+// On a double-byte machine a byte that begins a character without a valid second byte becomes
+// '?' within its own name or string, so the UTF-16 file still reads back whole: its quotes and
+// brackets are never taken into such a character.
+TEST(RegistryExportDoubleByte, AUtf16BackupReadsBackWhole) {
+  using platform::substitute::CodePage;
+  platform::substitute::MemoryRegistry registry(CodePage::Windows936());
+  platform::substitute::SubstituteLocale locale(CodePage::Windows936());
+  platform::KeyHandle key;
+  ASSERT_EQ(registry.CreateKey(platform::RootHandle(platform::RootKey::CurrentUser),
+                               "Software\\Caf\xE9", key),
+            platform::RegStatus::Ok);
+  ASSERT_EQ(registry.SetValue(key, "Caf\xE9", reg_type::kString, kCafe), platform::RegStatus::Ok);
+  registry.CloseKey(key);
+
+  backup::RegExportLines file = backup::StartRegExport(platform::PlatformClass::NtFamily);
+  ASSERT_EQ(backup::ExportRegistryKeyTree({registry, locale}, "HKEY_CURRENT_USER\\Software", file),
+            ExportOutcome::Exported);
+  const platform::substitute::RegFileParseResult parsed = platform::substitute::ParseRegFile(
+      backup::RegExportFileBytes(file, locale), CodePage::Windows936());
+  ASSERT_TRUE(parsed.ok()) << "line " << parsed.error().line << ": " << parsed.error().message;
+  const platform::substitute::RegFileOperation& value = parsed.operations().back();
+  EXPECT_EQ(value.FullKeyPath(), "HKEY_CURRENT_USER\\Software\\Caf?");
+  EXPECT_EQ(value.valueName, "Caf?");
+  EXPECT_EQ(value.data, (std::vector<std::uint8_t>{'C', 'a', 'f', '?', 0}));
 }
 
 }  // namespace

@@ -95,6 +95,13 @@ TEST_F(RegistryRestore, AnImportIsCheckedByTheLastWordOnEachKeyAndValue) {
        "[-HKEY_CURRENT_USER\\Software\\K]\r\n[HKEY_CURRENT_USER\\Software\\K\\Sub]\r\n"},
       {"a value set again after its deletion",
        "[HKEY_CURRENT_USER\\Software\\K]\r\n\"v\"=-\r\n\"v\"=\"2\"\r\n"},
+      {"a comment ending in a backslash continues nothing: the key line after it counts",
+       "[HKEY_CURRENT_USER\\Software\\K]\r\n\"x\"=\"1\" ; c:\\\r\n"
+       "[HKEY_CURRENT_USER\\Software\\L]\r\n\"y\"=\"2\"\r\n"},
+      {"a value deletion followed by a comment",
+       "[HKEY_CURRENT_USER\\Software\\K]\r\n\"v\"=\"1\"\r\n\"v\"=- ; gone\r\n"},
+      {"a value deletion with blanks around '='",
+       "[HKEY_CURRENT_USER\\Software\\K]\r\n\"v\"=\"1\"\r\n\"v\" = -\r\n"},
   };
   for (const LastWordCase& c : cases) {
     ScratchMachine fresh;

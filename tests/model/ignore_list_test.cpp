@@ -83,11 +83,44 @@ TEST_F(IgnoreListTest, LoadingSkipsEmptyLinesWhateverTheLineEnds) {
                           Entry{"", "", " "}, Entry{"d", "k4", "v4"}));
 }
 
+// A file edited by hand may end without a line end; the new line must not join its last line.
+TEST_F(IgnoreListTest, AnExclusionAfterALastLineWithoutItsEndStartsALineOfItsOwn) {
+  machine.AddFile(kIgnoreFile, "a|k1|v1");
+  ASSERT_TRUE(AppendIgnoreEntry(machine.files(), "b", "k2", "v2"));
+  EXPECT_EQ(machine.Read(kIgnoreFile), "a|k1|v1\r\nb|k2|v2\r\n");
+  EXPECT_THAT(Load(), ElementsAre(Entry{"a", "k1", "v1"}, Entry{"b", "k2", "v2"}));
+}
+
 TEST_F(IgnoreListTest, AFileThatCannotBeWrittenIsReported) {
   machine.AddFile(kIgnoreFile, "a|k|v\r\n");
   ASSERT_TRUE(machine.files().SetAttributes(kIgnoreFile, platform::file_attribute::kReadOnly));
   EXPECT_FALSE(AppendIgnoreEntry(machine.files(), "b", "k", "v"));
   EXPECT_EQ(machine.Read(kIgnoreFile), "a|k|v\r\n");
+}
+
+// A line splits at its first two bars and ends at a line break, so a key path with a bar or a
+// name with a line break would read back as another entry and the problem would return
+// silently: such an exclusion is refused and the file stays as it was.
+TEST_F(IgnoreListTest, AnEntryThatWouldReadBackAsAnotherIsRefused) {
+  struct Case {
+    const char* keyPath;
+    const char* valueName;
+  };
+  const Case cases[] = {
+      {"HKEY_CURRENT_USER\\a|b", "v"},        {"HKEY_CURRENT_USER\\a", "two\r\nlines"},
+      {"HKEY_CURRENT_USER\\a", "line\nfeed"}, {"HKEY_CURRENT_USER\\a", "carriage\rreturn"},
+      {"HKEY_CURRENT_USER\\a\nb", "v"},
+  };
+  machine.AddFile(kIgnoreFile, "a|k|v\r\n");
+  for (const Case& c : cases) {
+    EXPECT_FALSE(AppendIgnoreEntry(machine.files(), "Help Sections", c.keyPath, c.valueName))
+        << c.keyPath << " | " << c.valueName;
+  }
+  EXPECT_EQ(machine.Read(kIgnoreFile), "a|k|v\r\n");
+
+  // A bar in the value name reads back: the value name is all the rest of the line.
+  ASSERT_TRUE(AppendIgnoreEntry(machine.files(), "Help Sections", "HKEY_CURRENT_USER\\a", "x|y"));
+  EXPECT_TRUE(IsIgnored(machine.locale, Load(), "Help Sections", "HKEY_CURRENT_USER\\a", "x|y"));
 }
 
 TEST_F(IgnoreListTest, CategoryAndKeyPathMatchInAnyCaseTheValueNameExactly) {

@@ -72,6 +72,15 @@ TEST_F(ProblemExclusion, AnExclusionThatCannotBeStoredKeepsTheProblem) {
   EXPECT_THAT(ValueNames(4), ElementsAre("C:\\a.dll", "C:\\c.dll"));
 }
 
+TEST_F(ProblemExclusion, AProblemTheIgnoreLineCannotHoldStaysListed) {
+  // Key names may hold "|", which the line reads as the end of the key path.
+  Add(10, "HKEY_LOCAL_MACHINE\\Paths\\a|b.exe", "");
+  EXPECT_EQ(model::ExcludeProblem(machine.files(), model, 10, 1).outcome,
+            ExclusionOutcome::NotStored);
+  EXPECT_EQ(model.SectionContents[10].size(), 2u);
+  EXPECT_FALSE(machine.files().FileExists(kIgnoreFile));
+}
+
 TEST_F(ProblemExclusion, ARowThatIsNotThereExcludesNothing) {
   const std::pair<int, std::size_t> missing[] = {{4, 2}, {0, 3}, {5, 0}, {18, 0}, {-1, 0}};
   for (const auto& [section, index] : missing) {

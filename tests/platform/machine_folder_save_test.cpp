@@ -15,6 +15,9 @@
 namespace halvex::platform::substitute {
 namespace {
 
+// "Caf" and E9, a lead byte of code page 936 without its second byte, and the NUL.
+const std::vector<std::uint8_t> kCafe = {'C', 'a', 'f', 0xE9, 0};
+
 namespace fs = std::filesystem;
 
 void WriteHostFile(const fs::path& path, const std::string& bytes) {
@@ -145,6 +148,33 @@ TEST_F(MachineFolderSave, AVersion5RegistryIsWrittenAsUtf16) {
   WriteHostFile(dir() / "registry.reg", "Windows Registry Editor Version 5.00\r\n\r\n");
   ASSERT_FALSE(SaveMachineFolder(*machine));
   EXPECT_TRUE(ReadHostFile(dir() / "registry.reg").starts_with("\xFF\xFE"));
+}
+
+// A double-byte machine whose registry holds a name that ends in half a character (as an
+// imported 8-bit backup can bring one) still loads after a save in UTF-16.
+TEST(MachineFolderSaveDoubleByte, AVersion5RegistryLoadsAgainAfterASave) {
+  testing::HostTempFolder source, work;
+  const fs::path dir = source.path() / "machine";
+  WriteHostFile(dir / "machine.ini", "[machine]\r\ncodepage=936\r\n");
+  WriteHostFile(dir / "registry.reg", "Windows Registry Editor Version 5.00\r\n\r\n");
+  {
+    MachineFolderResult loaded = LoadMachineFolder(dir, work.path());
+    ASSERT_TRUE(loaded.ok()) << loaded.error().Describe();
+    const std::unique_ptr<SubstituteMachine> machine = loaded.TakeMachine();
+    KeyHandle key;
+    ASSERT_EQ(
+        machine->registry().CreateKey(RootHandle(RootKey::CurrentUser), "Software\\Caf\xE9", key),
+        RegStatus::Ok);
+    ASSERT_EQ(machine->registry().SetValue(key, "Caf\xE9", reg_type::kString, kCafe),
+              RegStatus::Ok);
+    machine->registry().CloseKey(key);
+    ASSERT_FALSE(SaveMachineFolder(*machine));
+  }
+  MachineFolderResult again = LoadMachineFolder(dir, work.path());
+  ASSERT_TRUE(again.ok()) << again.error().Describe();
+  EXPECT_EQ(
+      testing::DumpRegistry(again.TakeMachine()->registry(), RootKey::CurrentUser, "Software"),
+      ".\nCaf?\nCaf?: 'Caf?' = 1 'Caf?\\0'\n");
 }
 
 }  // namespace

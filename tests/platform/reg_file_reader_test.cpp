@@ -188,6 +188,10 @@ TEST(RegFileReader, RejectsWhatTheRegistryEditorSkipsOrMisreads) {
       {key + "[HKEY_CURRENT_USER\\T\\\\x]\n", 3, "empty key name"},
       {key + "[HKEY_CURRENT_USER\\T\\]\n", 3, "empty key name"},
       {key + "[HKEY_CURRENT_USER\\]\n", 3, "empty key name"},
+      // A path that begins with a backslash: the registry refuses to create the key, and its
+      // deletion would delete nothing.
+      {key + "[HKEY_CURRENT_USER\\\\T\\x]\n", 3, "empty key name"},
+      {key + "[-HKEY_CURRENT_USER\\\\T]\n", 3, "empty key name"},
       {key + "[-HKEY_CURRENT_USER]\n", 3, "root key cannot be deleted"},
       // Value lines outside a key.
       {"REGEDIT4\n\"a\"=\"x\"\n", 2, "before the first key line"},

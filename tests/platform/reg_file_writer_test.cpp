@@ -291,6 +291,34 @@ TEST(RegFileWriter, NamesTheKeyItCannotRead) {
   }
 }
 
+// On a double-byte machine a byte that begins a character but has no valid second byte turns
+// into '?' within its own name or string: it never takes the closing quote or bracket after it,
+// so what the writer writes always reads back. An 8-bit file keeps every byte.
+TEST(RegFileWriter, ADoubleByteMachineReadsBackWhatItWrites) {
+  const CodePage& cp936 = CodePage::Windows936();
+  // E9 is a lead byte of code page 936; what follows it here is no second byte.
+  MemoryRegistry original(cp936);
+  Set(original, RootKey::CurrentUser, "T\\Caf\xE9", "Caf\xE9", reg_type::kString,
+      Bytes("Caf\xE9\0"s));
+  Set(original, RootKey::CurrentUser, "T\\Caf\xE9\\Sub", "x", reg_type::kString, Bytes("y\0"s));
+  MemoryRegistry settled(cp936);
+  Set(settled, RootKey::CurrentUser, "T\\Caf?", "Caf?", reg_type::kString, Bytes("Caf?\0"s));
+  Set(settled, RootKey::CurrentUser, "T\\Caf?\\Sub", "x", reg_type::kString, Bytes("y\0"s));
+
+  for (RegFileFormat format : {RegFileFormat::Regedit4, RegFileFormat::Version5}) {
+    SCOPED_TRACE(format == RegFileFormat::Regedit4 ? "REGEDIT4" : "version 5.00");
+    const RegExportResult result =
+        ExportRegFile(original, RegExportScope::WholeRegistry(), format, cp936);
+    ASSERT_TRUE(result.ok()) << result.message;
+    const RegFileParseResult parsed = ParseRegFile(result.bytes, cp936);
+    ASSERT_TRUE(parsed.ok()) << "line " << parsed.error().line << ": " << parsed.error().message;
+    MemoryRegistry copy(cp936);
+    const RegApplyStatus applied = ApplyRegFile(copy, parsed.operations());
+    ASSERT_TRUE(applied.ok()) << applied.message;
+    EXPECT_EQ(DumpRoots(copy), DumpRoots(format == RegFileFormat::Regedit4 ? original : settled));
+  }
+}
+
 // A key line cannot hold a line break, so such a key name cannot be written.
 TEST(RegFileWriter, RefusesAKeyNameWithALineBreak) {
   MemoryRegistry registry;

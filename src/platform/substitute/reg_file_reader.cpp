@@ -14,7 +14,9 @@
 //    dropped as after any deletion. Root names are the five long names in any case (no HKCU and the
 //    like: the editor rejects them, and the value lines up to the next key line are lost with the
 //    line). The editor collapses empty names in a path ("A\\B", "A\": a trailing backslash is
-//    dropped); here they are an error. Names keep their trailing blanks.
+//    dropped); here they are an error, and so is a path that begins with a backslash
+//    ("ROOT\\A"): the registry refuses to create that key, and as a deletion it deletes
+//    nothing. Names keep their trailing blanks.
 //  - Value lines belong to the last key line. Before the first one, or after a [-...] line,
 //    the editor drops them; here they are an error.
 //  - "name" and "..." data know the escapes \\ \" \n \r. A \0, or a '\' at the end of the
@@ -230,7 +232,8 @@ class Parser {
     if (key.root == RootKey::None) return Fail("unknown root key " + Quoted(rootName));
     if (slash == std::string_view::npos) return true;
     const std::string_view path = name.substr(slash + 1);
-    if (path.empty() || path.back() == '\\' || path.find("\\\\") != std::string_view::npos) {
+    if (path.empty() || path.front() == '\\' || path.back() == '\\' ||
+        path.find("\\\\") != std::string_view::npos) {
       if (!asTheEditor_) return Fail("empty key name in the path " + Quoted(name));
       key.path = CollapsedPath(path);
       return true;

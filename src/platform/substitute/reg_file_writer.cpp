@@ -71,7 +71,7 @@ class Exporter {
     if (fullPath.find_first_of("\r\n") != std::string::npos) {
       return Fail(RegStatus::InvalidParameter, fullPath, "a key name with a line break");
     }
-    text_ += "[" + fullPath + "]";
+    text_ += "[" + InFile(fullPath, Text::KeyPath) + "]";
     text_ += kLineEnd;
     std::string name;
     RegStatus status;
@@ -100,12 +100,12 @@ class Exporter {
 
   void Value(const std::string& name, const RegValue& value) {
     const std::string prefix =
-        name.empty() ? std::string("@=") : "\"" + EscapeRegString(name) + "\"=";
+        name.empty() ? std::string("@=") : "\"" + EscapeRegString(InFile(name)) + "\"=";
     text_ += prefix;
     if (value.type == reg_type::kString && IsPlainRegString(value.data)) {
       const std::string_view text(reinterpret_cast<const char*>(value.data.data()),
                                   value.data.size() - 1);
-      text_ += "\"" + EscapeRegString(text) + "\"";
+      text_ += "\"" + EscapeRegString(InFile(text)) + "\"";
     } else if (value.type == reg_type::kDword && value.data.size() == 4) {
       char digits[20];
       const std::uint32_t number = value.data[0] | value.data[1] << 8 | value.data[2] << 16 |
@@ -118,6 +118,16 @@ class Exporter {
       HexBytes(HexData(value), prefix.size() + tag.size());
     }
     text_ += kLineEnd;
+  }
+
+  enum class Text { Name, KeyPath };
+  // A name, key path or string as the file will give it back: an 8-bit file keeps every byte;
+  // for a UTF-16 file each is converted on its own (see ThroughUtf16), so that converting the
+  // whole file at the end gives exactly these characters.
+  std::string InFile(std::string_view text, Text kind = Text::Name) const {
+    if (format_ != RegFileFormat::Version5) return std::string(text);
+    return kind == Text::KeyPath ? KeyPathThroughUtf16(codePage_, text)
+                                 : ThroughUtf16(codePage_, text);
   }
 
   // Text data goes into a UTF-16 file as UTF-16LE, every other kind of data as it is.

@@ -21,7 +21,8 @@ std::int64_t DecimalOrZero(std::string_view text) {
   const auto first = text.find_first_not_of(' ');
   if (first == std::string_view::npos) return 0;
   text = text.substr(first, text.find_last_not_of(' ') - first + 1);
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  // One sign only: "+-5" is no number.
+  if (text.starts_with('+') && !text.substr(1).starts_with('-')) text.remove_prefix(1);
   std::int32_t number = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
   return error == std::errc() && end == text.data() + text.size() ? number : 0;
