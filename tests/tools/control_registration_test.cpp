@@ -68,7 +68,7 @@ TEST_F(ControlRegistration, EachFileIsRegisteredSilentlyAndItsExitCodeIsItsStatu
   EXPECT_EQ(StatusText(RegistrationStatus::Registered), "Re-register successfully");
   ASSERT_FALSE(runner.commands.empty());
   EXPECT_TRUE(std::find(runner.commands.begin(), runner.commands.end(),
-                        "regsvr32.exe/s \"C:\\Sys\\a.dll\"") != runner.commands.end());
+                        "regsvr32.exe /s \"C:\\Sys\\a.dll\"") != runner.commands.end());
 }
 
 TEST_F(ControlRegistration, StopKeepsTheRowsSoFarAndStartsNoFurtherRegistration) {

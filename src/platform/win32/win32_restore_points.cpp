@@ -99,7 +99,11 @@ class Connection {
     ComPtr<IWbemClassObject> inDefinition;
     ComPtr<IWbemClassObject> in;
     result = class_->GetMethod(method, 0, inDefinition.out(), nullptr);
+    // A method the class declares without the arguments the program passes has no
+    // definition of them.
+    if (SUCCEEDED(result) && inDefinition.get() == nullptr) result = WBEM_E_INVALID_METHOD;
     if (SUCCEEDED(result)) result = inDefinition->SpawnInstance(0, in.out());
+    if (SUCCEEDED(result) && in.get() == nullptr) result = WBEM_E_FAILED;
     for (const auto& [name, value] : arguments) {
       if (SUCCEEDED(result)) result = in->Put(name, 0, value, 0);
     }
@@ -209,6 +213,12 @@ RestorePointAnswer Win32RestorePoints::Delete(std::uint32_t sequenceNumber) {
     }
   }
   // The class of Windows XP and later has no Delete: srclient.dll removes a point by number.
+  // Wine's srclient.dll exports it as a stub that raises an exception when called, so under
+  // Wine there is no removal to call.
+  const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+  if (ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr) {
+    return {.error = "The system has no restore point removal (srclient.dll)"};
+  }
   HMODULE library = LoadLibraryA("srclient.dll");
   if (library == nullptr)
     return {.error = "The system has no restore point removal (srclient.dll)"};

@@ -22,7 +22,9 @@ bool IsControlPath(platform::Locale& locale, std::string_view path) {
 }
 
 std::string RegistrationCommand(std::string_view path) {
-  return model::FormatText("regsvr32.exe/s \"%s\"", std::string(path));
+  // The switch stands apart from the program's name: with "regsvr32.exe/s" the system looks
+  // for a program of that whole name and starts nothing.
+  return model::FormatText("regsvr32.exe /s \"%s\"", std::string(path));
 }
 
 bool RegisterIfControl(const RegistrationServices& services, std::string_view path,

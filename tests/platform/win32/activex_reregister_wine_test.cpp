@@ -20,7 +20,11 @@ std::string BesideThisProgram(const char* name) {
   char path[MAX_PATH];
   const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
   std::string folder(path, length);
-  return folder.substr(0, folder.find_last_of("\\/") + 1) + name;
+  folder = folder.substr(0, folder.find_last_of("\\/") + 1);
+  // The test programs' folder is named "unix\..." by Wine, which the file calls take only with
+  // the "\\?\" prefix.
+  if (folder.rfind("unix\\", 0) == 0) folder = "\\\\?\\" + folder;
+  return folder + name;
 }
 
 class ReregisterUnderWine : public ::testing::Test {
@@ -31,7 +35,8 @@ class ReregisterUnderWine : public ::testing::Test {
     CreateDirectoryA(folder.c_str(), nullptr);
     for (const char* name : {"halvex_control_registers.dll", "halvex_control_fails.dll"}) {
       ASSERT_TRUE(CopyFileA(BesideThisProgram(name).c_str(), (folder + "\\" + name).c_str(), FALSE))
-          << name << " is not beside the test program";
+          << BesideThisProgram(name) << " cannot be copied to " << folder << ": error "
+          << GetLastError();
     }
   }
   void TearDown() override {

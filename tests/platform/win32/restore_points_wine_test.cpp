@@ -11,21 +11,25 @@
 namespace halvex::testing {
 namespace {
 
-TEST(RestorePointsUnderWine, ListingAndCreatingEndCleanly) {
+TEST(RestorePointsUnderWine, ListingCreatingAndDeletingEndCleanly) {
   platform::win32::Win32RestorePoints service;
+  // Wine's class answers one instance without properties, which the listing passes over.
   const platform::RestorePointListing listing = service.List();
-  EXPECT_TRUE(listing.instances.empty()) << "Wine keeps no restore points";
+  EXPECT_EQ(listing.error, "");
+  for (const platform::RestorePointInstance& point : listing.instances) {
+    EXPECT_EQ(point.description, "") << "Wine keeps no restore points";
+  }
   const platform::RestorePointAnswer created =
       service.Create("Halvex test", platform::kApplicationInstall, platform::kBeginSystemChange);
-  EXPECT_TRUE(created.raised() || created.result != 0 || created.succeeded());
+  EXPECT_TRUE(created.raised()) << "result " << created.result;
   const platform::RestorePointAnswer deleted = service.Delete(0x7FFFFFF0);
-  EXPECT_FALSE(deleted.succeeded()) << "no such point can be deleted";
+  EXPECT_TRUE(deleted.raised()) << "result " << deleted.result;
 }
 
 TEST(RestorePointsUnderWine, TheWindowShowsTheServicesAnswer) {
   SubstituteProgram program;
   platform::win32::Win32RestorePoints service;
-  ui::ProgramServices services = program.programServices;
+  const ui::ProgramServices& services = program.programServices;
   ui::ProgramServices real{services.platform, services.desktop,      services.processRunner,
                            services.http,     services.schedulers,   services.windows,
                            services.busy,     services.updateServer, service};
@@ -37,9 +41,7 @@ TEST(RestorePointsUnderWine, TheWindowShowsTheServicesAnswer) {
   form.BackupButton.Click();
   ASSERT_FALSE(program.messages.shown().empty());
   const auto& last = program.messages.shown().back();
-  EXPECT_TRUE(last.isErrorBox || last.text == "System backup failed!" ||
-              last.text == "System backup succeed!")
-      << last.text;
+  EXPECT_TRUE(last.isErrorBox) << last.text;
 }
 
 }  // namespace
