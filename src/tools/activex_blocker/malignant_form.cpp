@@ -19,29 +19,29 @@ TFormMalignant::TFormMalignant(const ui::ProgramServices& services)
   SetBounds(ui::Rect::At(0, 0, 519, 474));
   LabelTitle.SetBounds(ui::Rect::At(16, 8, 400, 20));
   LabelList.SetBounds(ui::Rect::At(16, 32, 200, 16));
-  MemoInfo.SetBounds(ui::Rect::At(16, 52, 487, 52));
+  MemoInfo.SetBounds(ui::Rect::At(16, 52, 487, 56));
   MemoInfo.SetReadOnly(true);
   MemoInfo.SetText(
       "The checked AtiveX item will be blocked from your PC and your PC system will be "
       "protected. \r\nThe un-checked one will still have a chance to auto-install in your PC and "
       "maybe cause \r\npotential threats to your PC system.");
-  ImageWarning.SetBounds(ui::Rect::At(16, 110, 16, 16));
-  LabelWarning.SetBounds(ui::Rect::At(36, 110, 467, 16));
+  ImageWarning.SetBounds(ui::Rect::At(16, 114, 16, 16));
+  LabelWarning.SetBounds(ui::Rect::At(36, 114, 467, 16));
   ImageWarning.SetVisible(false);
   LabelWarning.SetVisible(false);
   LabelHint.SetBounds(ui::Rect::At(16, 130, 487, 16));
   LabelHint.SetVisible(false);
   ProtectGauge.SetBounds(ui::Rect::At(16, 130, 487, 16));
   ProtectGauge.SetVisible(false);
-  ListActiveX.SetBounds(ui::Rect::At(16, 150, 487, 270));
+  ListActiveX.SetBounds(ui::Rect::At(16, 150, 487, 252));
   ListActiveX.SetCheckBoxes(true);
   ListActiveX.SetColumns({{"Object Name", kNameWidth},
                           {"CLSID", 250},
                           {"Status", kStatusWidth, ui::TextAlign::Center}});
-  ChkList.SetBounds(ui::Rect::At(16, 436, 16, 16));
-  LabelSelectAll.SetBounds(ui::Rect::At(36, 437, 80, 16));
-  ImmunizeBtn.SetBounds(ui::Rect::At(324, 430, 80, 25));
-  UnImmunizeBtn.SetBounds(ui::Rect::At(423, 430, 80, 25));
+  ChkList.SetBounds(ui::Rect::At(16, 418, 16, 16));
+  LabelSelectAll.SetBounds(ui::Rect::At(36, 419, 80, 16));
+  ImmunizeBtn.SetBounds(ui::Rect::At(324, 412, 80, 25));
+  UnImmunizeBtn.SetBounds(ui::Rect::At(423, 412, 80, 25));
   for (ui::Control* control : std::initializer_list<ui::Control*>{
            &LabelTitle, &LabelList, &MemoInfo, &ImageWarning, &LabelWarning, &LabelHint,
            &ProtectGauge, &ListActiveX, &ChkList, &LabelSelectAll, &ImmunizeBtn, &UnImmunizeBtn}) {

@@ -13,7 +13,7 @@ constexpr int kStatusWidth = 150;
 TFormRegDll::TFormRegDll(const ui::ProgramServices& services)
     : ToolWindow("FormRegDll", "TFormRegDll"), services_(services) {
   SetBounds(ui::Rect::At(0, 0, 588, 365));
-  MemoInfo.SetBounds(ui::Rect::At(8, 8, 572, 84));
+  MemoInfo.SetBounds(ui::Rect::At(8, 8, 525, 100));
   MemoInfo.SetReadOnly(true);
   MemoInfo.SetText(
       "With re-registering ActiveX and .dll objects' registry keys again, this application could "
@@ -23,11 +23,11 @@ TFormRegDll::TFormRegDll(const ui::ProgramServices& services)
       "registry problems that could not be repaired by other registry-fixed software, it is "
       "better to try this \r\napplication to fix them. It is suggested that backup the former "
       "registry file in the safe folder before fixing them.");
-  lvActivexDLL.SetBounds(ui::Rect::At(8, 100, 572, 222));
+  lvActivexDLL.SetBounds(ui::Rect::At(8, 116, 525, 290));
   lvActivexDLL.SetColumns(
       {{"ActiveX and .dll objects", 400}, {"Status", kStatusWidth, ui::TextAlign::Center}});
-  btnRepair.SetBounds(ui::Rect::At(404, 332, 80, 25));
-  btnStop.SetBounds(ui::Rect::At(500, 332, 80, 25));
+  btnRepair.SetBounds(ui::Rect::At(357, 414, 80, 25));
+  btnStop.SetBounds(ui::Rect::At(453, 414, 80, 25));
   for (ui::Control* control :
        std::initializer_list<ui::Control*>{&MemoInfo, &lvActivexDLL, &btnRepair, &btnStop}) {
     AddChild(*control);

@@ -14,13 +14,13 @@ constexpr int kTimeWidth = 160;
 TSysRestoreForm::TSysRestoreForm(const ui::ProgramServices& services)
     : ToolWindow("SysRestoreForm", "TSysRestoreForm"), services_(services) {
   SetBounds(ui::Rect::At(0, 0, 688, 453));
-  PicturePanel.SetBounds(ui::Rect::At(0, 0, 150, 453));
-  RestoreListView.SetBounds(ui::Rect::At(160, 8, 520, 392));
-  RestoreListView.SetColumns({{"Description", 340}, {"Backup Time", kTimeWidth}});
-  BackupButton.SetBounds(ui::Rect::At(160, 416, 150, 25));
-  RefreshButton.SetBounds(ui::Rect::At(340, 416, 100, 25));
-  RestoreButton.SetBounds(ui::Rect::At(460, 416, 100, 25));
-  DeleteButton.SetBounds(ui::Rect::At(580, 416, 100, 25));
+  PicturePanel.SetBounds(ui::Rect::At(0, 0, 120, 449));
+  RestoreListView.SetBounds(ui::Rect::At(128, 8, 405, 392));
+  RestoreListView.SetColumns({{"Description", 226}, {"Backup Time", kTimeWidth}});
+  BackupButton.SetBounds(ui::Rect::At(128, 414, 150, 25));
+  RefreshButton.SetBounds(ui::Rect::At(286, 414, 80, 25));
+  RestoreButton.SetBounds(ui::Rect::At(370, 414, 80, 25));
+  DeleteButton.SetBounds(ui::Rect::At(454, 414, 80, 25));
   for (ui::Control* control :
        std::initializer_list<ui::Control*>{&PicturePanel, &RestoreListView, &BackupButton,
                                            &RefreshButton, &RestoreButton, &DeleteButton}) {
