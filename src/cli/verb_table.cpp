@@ -4,14 +4,14 @@ namespace halvex::cli {
 
 // Each verb is one file of verbs/ that defines its row; a new verb adds its row here.
 extern const Verb kScanVerb, kRepairVerb, kRestoreVerb, kBackupsVerb;
+// The ActiveX blocker, re-registration and restore points.
+extern const Verb kActiveXVerb, kReregisterVerb, kRestorePointsVerb;
 
 namespace {
 
 const Verb* const kVerbs[] = {
-    &kScanVerb,
-    &kRepairVerb,
-    &kRestoreVerb,
-    &kBackupsVerb,
+    &kScanVerb,    &kRepairVerb,     &kRestoreVerb,       &kBackupsVerb,
+    &kActiveXVerb, &kReregisterVerb, &kRestorePointsVerb,
 };
 
 }  // namespace
