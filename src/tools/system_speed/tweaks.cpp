@@ -1,0 +1,242 @@
+#include "tools/system_speed/tweaks.h"
+
+#include <algorithm>
+
+#include "model/registry_object.h"
+#include "tools/system_speed/registry_values.h"
+
+namespace halvex::tools::system_speed {
+namespace {
+
+using platform::RegValue;
+using platform::ScopedKey;
+
+std::string SavedKeyName(std::size_t index) {
+  return "F" + std::to_string(index + 1);
+}
+std::string PriorKeyName(std::size_t index) {
+  return "Prior" + std::to_string(index + 1);
+}
+std::string CreatedKeyName(std::size_t index) {
+  return "Created" + std::to_string(index + 1);
+}
+
+std::string Describe(RootKey root, std::string_view key, std::string_view name) {
+  std::string line = FullKeyName(root, key);
+  line += name.empty() ? std::string(" (default)") : " \"" + std::string(name) + "\"";
+  return line;
+}
+
+// The text a saved key holds. Nothing read here stops the run: a value of another type, or a
+// text that is no decimal number where one is converted, saves 0 or the empty text.
+std::string SavedText(platform::Registry& registry, const SavedValue& saved) {
+  if (saved.as == SavedAs::Empty) return "";
+  if (saved.open == KeyUse::Created)
+    OpenForWriting(registry, saved.root, saved.key, KeyUse::Created);
+  if (saved.writeFirst && !ReadValue(registry, saved.root, saved.key, saved.name)) {
+    if (ScopedKey key = OpenForWriting(registry, saved.root, saved.key, KeyUse::Created)) {
+      (void)WriteInteger(registry, key.get(), saved.name, saved.firstValue);
+    }
+  }
+  const std::optional<RegValue> value = ReadValue(registry, saved.root, saved.key, saved.name);
+  const std::optional<std::string> text = value ? TextOf(*value) : std::nullopt;
+  const std::optional<std::uint32_t> number = value ? IntegerOf(*value) : std::nullopt;
+  switch (saved.as) {
+    case SavedAs::Integer:
+      return std::to_string(static_cast<std::int32_t>(number.value_or(0)));
+    case SavedAs::Text:
+      return text.value_or("");
+    case SavedAs::TextAsInteger:
+      return std::to_string(DecimalOrZero(text.value_or("")));
+    case SavedAs::TextOrInteger:
+      if (number) return std::to_string(static_cast<std::int32_t>(*number));
+      return text.value_or("");
+    case SavedAs::Empty:
+      break;
+  }
+  return "";
+}
+
+void WriteToFile(ProfileFile& file, std::string_view section, const std::string& key,
+                 const std::string& text, StepFailures& failures) {
+  if (!file.Write(section, key, text)) {
+    failures.Add("cannot write [" + std::string(section) + "] " + key + " into " + file.path());
+  }
+}
+
+void PutBackPrior(platform::Registry& registry, const TweakWrite& write,
+                  const std::optional<RegValue>& prior, StepFailures& failures) {
+  if (!prior) {
+    if (ScopedKey key = OpenForWriting(registry, write.root, write.key, KeyUse::Existing)) {
+      (void)registry.DeleteValue(key.get(), write.name);
+    }
+    return;
+  }
+  ScopedKey key = OpenForWriting(registry, write.root, write.key, KeyUse::Created);
+  if (!key || registry.SetValue(key.get(), write.name, prior->type, prior->data) !=
+                  platform::RegStatus::Ok) {
+    failures.Add("cannot restore " + Describe(write.root, write.key, write.name));
+  }
+}
+
+bool KeyIsEmpty(platform::Registry& registry, RootKey root, std::string_view key) {
+  platform::KeyHandle opened;
+  if (registry.OpenKey(platform::RootHandle(root), key, platform::KeyAccess::Read, opened) !=
+      platform::RegStatus::Ok) {
+    return false;
+  }
+  ScopedKey scoped(registry, opened);
+  platform::KeyInfo info;
+  return registry.QueryInfo(opened, info) == platform::RegStatus::Ok && info.subkeyCount == 0 &&
+         info.valueCount == 0;
+}
+
+// Deletes `key` and its parents up to `highestCreated`, each only while it is empty, so what
+// others put there meanwhile stays.
+void RemoveCreatedKeys(platform::Registry& registry, RootKey root, std::string key,
+                       std::string_view highestCreated) {
+  while (key.size() >= highestCreated.size() && KeyIsEmpty(registry, root, key)) {
+    if (registry.DeleteKey(platform::RootHandle(root), key) != platform::RegStatus::Ok) return;
+    if (key.size() == highestCreated.size()) return;
+    key.erase(key.rfind('\\'));
+  }
+}
+
+void RestoreExactly(platform::Registry& registry, ProfileFile& file, const Tweak& tweak,
+                    StepFailures& failures) {
+  for (std::size_t i = tweak.apply.size(); i-- > 0;) {
+    const TweakWrite& write = tweak.apply[i];
+    if (write.kind == WriteKind::KeyOnly) continue;
+    const std::optional<std::string> line = file.Read(tweak.section, PriorKeyName(i));
+    const auto prior = DecodePriorValue(line.value_or(""));
+    if (!prior) {
+      failures.Add("unreadable " + PriorKeyName(i) + " in [" + std::string(tweak.section) + "]");
+      continue;
+    }
+    PutBackPrior(registry, write, *prior, failures);
+  }
+  for (std::size_t i = tweak.apply.size(); i-- > 0;) {
+    const TweakWrite& write = tweak.apply[i];
+    const std::optional<std::string> created = file.Read(tweak.section, CreatedKeyName(i));
+    if (created && !created->empty()) {
+      RemoveCreatedKeys(registry, write.root, std::string(write.key), *created);
+    }
+  }
+}
+
+void RunRestoreStep(platform::Registry& registry, ProfileFile& file, const Tweak& tweak,
+                    const RestoreStep& step, StepFailures& failures) {
+  if (step.kind == RestoreKind::DeleteKeyTree) {
+    if (KeyExists(registry, step.root, step.key)) {
+      std::string_view parent = step.key.substr(0, step.key.rfind('\\'));
+      std::string_view leaf = step.key.substr(step.key.rfind('\\') + 1);
+      ScopedKey key = OpenForWriting(registry, step.root, parent, KeyUse::Existing);
+      if (!key || !model::DeleteKeyTree(registry, key.get(), leaf)) {
+        failures.Add("cannot delete " + FullKeyName(step.root, step.key));
+      }
+    }
+    return;
+  }
+  ScopedKey key = OpenForWriting(registry, step.root, step.key, step.use);
+  if (!key) return;  // an existing-only key that is missing: nothing to do
+  const std::string saved =
+      step.savedKey == 0
+          ? std::string(step.text)
+          : file.Read(tweak.section, SavedKeyName(static_cast<std::size_t>(step.savedKey - 1)))
+                .value_or("");
+  bool done = true;
+  switch (step.kind) {
+    case RestoreKind::DeleteValue:
+      (void)registry.DeleteValue(key.get(), step.name);
+      break;
+    case RestoreKind::WriteText:
+      done = WriteText(registry, key.get(), step.name, saved);
+      break;
+    case RestoreKind::WriteInteger:
+      done = WriteInteger(
+          registry, key.get(), step.name,
+          step.savedKey == 0 ? step.number : static_cast<std::uint32_t>(DecimalOrZero(saved)));
+      break;
+    case RestoreKind::DeleteKeyTree:
+      break;
+  }
+  if (!done) failures.Add("cannot restore " + Describe(step.root, step.key, step.name));
+}
+
+}  // namespace
+
+void BackupTweakValues(platform::Registry& registry, ProfileFile& file, const Tweak& tweak,
+                       StepFailures& failures) {
+  if (!file.SectionKeys(tweak.section).empty()) return;
+  // The prior state comes first: the saved keys below may create keys and values themselves.
+  for (std::size_t i = 0; i < tweak.apply.size(); ++i) {
+    const TweakWrite& write = tweak.apply[i];
+    const std::optional<RegValue> prior =
+        write.kind == WriteKind::KeyOnly ? std::nullopt
+                                         : ReadValue(registry, write.root, write.key, write.name);
+    WriteToFile(file, tweak.section, PriorKeyName(i), EncodePriorValue(prior), failures);
+    if (write.use == KeyUse::Created) {
+      if (const auto missing = FirstMissingKey(registry, write.root, write.key)) {
+        WriteToFile(file, tweak.section, CreatedKeyName(i), *missing, failures);
+      }
+    }
+  }
+  for (std::size_t i = 0; i < tweak.saved.size(); ++i) {
+    WriteToFile(file, tweak.section, SavedKeyName(i), SavedText(registry, tweak.saved[i]),
+                failures);
+  }
+}
+
+void ApplyTweak(platform::Registry& registry, const Tweak& tweak, StepFailures& failures) {
+  for (const TweakWrite& write : tweak.apply) {
+    ScopedKey key = OpenForWriting(registry, write.root, write.key, write.use);
+    if (!key) {
+      if (write.use == KeyUse::Created) {
+        failures.Add("cannot create " + FullKeyName(write.root, write.key));
+      }
+      continue;
+    }
+    bool done = true;
+    if (write.kind == WriteKind::Text)
+      done = WriteText(registry, key.get(), write.name, write.text);
+    if (write.kind == WriteKind::Integer) {
+      done = WriteInteger(registry, key.get(), write.name, write.number);
+    }
+    if (!done) failures.Add("cannot write " + Describe(write.root, write.key, write.name));
+  }
+}
+
+void ApplyTweaks(platform::Registry& registry, ProfileFile& file, const TweakBoxes& boxes,
+                 StepFailures& failures) {
+  for (const Tweak& tweak : TweakTable()) {
+    if (!boxes[static_cast<std::size_t>(tweak.box - 1)]) continue;
+    BackupTweakValues(registry, file, tweak, failures);
+    ApplyTweak(registry, tweak, failures);
+  }
+}
+
+void RestoreSection(platform::Registry& registry, ProfileFile& file, std::string_view section,
+                    StepFailures& failures) {
+  const std::vector<std::string> keys = file.SectionKeys(section);
+  if (keys.empty()) return;
+  const auto& table = TweakTable();
+  // Box 27 owns the section it shares with box 13.
+  const auto owner = std::find_if(table.rbegin(), table.rend(),
+                                  [&](const Tweak& tweak) { return tweak.section == section; });
+  if (owner == table.rend()) return;
+  // Files written before the prior values were saved have only F1 to F4.
+  if (file.Read(section, PriorKeyName(0))) {
+    RestoreExactly(registry, file, *owner, failures);
+    return;
+  }
+  for (const RestoreStep& step : owner->restore)
+    RunRestoreStep(registry, file, *owner, step, failures);
+}
+
+void RestoreTweaks(platform::Registry& registry, ProfileFile& file, StepFailures& failures) {
+  for (const std::string_view section : RestoreOrder()) {
+    RestoreSection(registry, file, section, failures);
+  }
+}
+
+}  // namespace halvex::tools::system_speed
