@@ -31,6 +31,12 @@ OptimizationRun RunOptimization(SpeedServices& services, const TweakBoxes& tweak
   }
   run.backupFile = NewBackupPath(
       services.files, folder + "speedRestore" + backup::BackupTimeStamp(services.clock.Now()));
+  // The file exists from the start, so the next run's name differs even when this one saves
+  // nothing.
+  if (!services.files.WriteFile(run.backupFile, "")) {
+    run.failures.Add("cannot write " + run.backupFile);
+    return run;
+  }
   const std::unique_ptr<ProfileFile> file = services.openProfile(run.backupFile);
   if (serviceBoxes) {
     SaveServiceStartTypes(services.registry, *file, run.failures);

@@ -91,21 +91,48 @@ bool KeyIsEmpty(platform::Registry& registry, RootKey root, std::string_view key
          info.valueCount == 0;
 }
 
-// Deletes `key` and its parents up to `highestCreated`, each only while it is empty, so what
-// others put there meanwhile stays.
-void RemoveCreatedKeys(platform::Registry& registry, RootKey root, std::string key,
-                       std::string_view highestCreated) {
-  while (key.size() >= highestCreated.size() && KeyIsEmpty(registry, root, key)) {
-    if (registry.DeleteKey(platform::RootHandle(root), key) != platform::RegStatus::Ok) return;
-    if (key.size() == highestCreated.size()) return;
-    key.erase(key.rfind('\\'));
+// A key the run created: the key of a write and each parent up to the highest one missing
+// before the run.
+struct CreatedKey {
+  RootKey root;
+  std::string path;
+};
+
+void AddCreatedKeys(const TweakWrite& write, std::string_view highestCreated,
+                    std::vector<CreatedKey>& created) {
+  std::string key(write.key);
+  while (key.size() >= highestCreated.size()) {
+    created.push_back({write.root, key});
+    const std::size_t slash = key.rfind('\\');
+    if (slash == std::string::npos) break;
+    key.erase(slash);
   }
 }
 
+// Deletes the keys the run created, the deepest first, each only while it is empty, so what
+// others put there meanwhile stays.
+void RemoveCreatedKeys(platform::Registry& registry, std::vector<CreatedKey> created) {
+  const auto depth = [](const CreatedKey& key) {
+    return std::count(key.path.begin(), key.path.end(), '\\');
+  };
+  std::stable_sort(created.begin(), created.end(),
+                   [&](const CreatedKey& a, const CreatedKey& b) { return depth(a) > depth(b); });
+  for (const CreatedKey& key : created) {
+    if (KeyIsEmpty(registry, key.root, key.path)) {
+      (void)registry.DeleteKey(platform::RootHandle(key.root), key.path);
+    }
+  }
+}
+
+// Puts back the values before the run, and collects the keys the run created.
 void RestoreExactly(platform::Registry& registry, ProfileFile& file, const Tweak& tweak,
-                    StepFailures& failures) {
+                    std::vector<CreatedKey>& created, StepFailures& failures) {
   for (std::size_t i = tweak.apply.size(); i-- > 0;) {
     const TweakWrite& write = tweak.apply[i];
+    if (const auto highest = file.Read(tweak.section, CreatedKeyName(i));
+        highest && !highest->empty()) {
+      AddCreatedKeys(write, *highest, created);
+    }
     if (write.kind == WriteKind::KeyOnly) continue;
     const std::optional<std::string> line = file.Read(tweak.section, PriorKeyName(i));
     const auto prior = DecodePriorValue(line.value_or(""));
@@ -114,13 +141,6 @@ void RestoreExactly(platform::Registry& registry, ProfileFile& file, const Tweak
       continue;
     }
     PutBackPrior(registry, write, *prior, failures);
-  }
-  for (std::size_t i = tweak.apply.size(); i-- > 0;) {
-    const TweakWrite& write = tweak.apply[i];
-    const std::optional<std::string> created = file.Read(tweak.section, CreatedKeyName(i));
-    if (created && !created->empty()) {
-      RemoveCreatedKeys(registry, write.root, std::string(write.key), *created);
-    }
   }
 }
 
@@ -215,10 +235,11 @@ void ApplyTweaks(platform::Registry& registry, ProfileFile& file, const TweakBox
   }
 }
 
-void RestoreSection(platform::Registry& registry, ProfileFile& file, std::string_view section,
-                    StepFailures& failures) {
-  const std::vector<std::string> keys = file.SectionKeys(section);
-  if (keys.empty()) return;
+namespace {
+
+void RestoreSectionValues(platform::Registry& registry, ProfileFile& file, std::string_view section,
+                          std::vector<CreatedKey>& created, StepFailures& failures) {
+  if (file.SectionKeys(section).empty()) return;
   const auto& table = TweakTable();
   // Box 27 owns the section it shares with box 13.
   const auto owner = std::find_if(table.rbegin(), table.rend(),
@@ -226,17 +247,30 @@ void RestoreSection(platform::Registry& registry, ProfileFile& file, std::string
   if (owner == table.rend()) return;
   // Files written before the prior values were saved have only F1 to F4.
   if (file.Read(section, PriorKeyName(0))) {
-    RestoreExactly(registry, file, *owner, failures);
+    RestoreExactly(registry, file, *owner, created, failures);
     return;
   }
-  for (const RestoreStep& step : owner->restore)
+  for (const RestoreStep& step : owner->restore) {
     RunRestoreStep(registry, file, *owner, step, failures);
+  }
+}
+
+}  // namespace
+
+void RestoreSection(platform::Registry& registry, ProfileFile& file, std::string_view section,
+                    StepFailures& failures) {
+  std::vector<CreatedKey> created;
+  RestoreSectionValues(registry, file, section, created, failures);
+  RemoveCreatedKeys(registry, std::move(created));
 }
 
 void RestoreTweaks(platform::Registry& registry, ProfileFile& file, StepFailures& failures) {
+  // The created keys go last: sections share keys, and a key is empty only once all are done.
+  std::vector<CreatedKey> created;
   for (const std::string_view section : RestoreOrder()) {
-    RestoreSection(registry, file, section, failures);
+    RestoreSectionValues(registry, file, section, created, failures);
   }
+  RemoveCreatedKeys(registry, std::move(created));
 }
 
 }  // namespace halvex::tools::system_speed
