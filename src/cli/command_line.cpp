@@ -51,6 +51,10 @@ std::variant<CommandLine, UsageError> ParseVerbWords(const Verb& verb,
     }
     const VerbOption* option = FindOption(verb, word);
     if (option == nullptr) {
+      if (verb.takesMoreOperands && line.operand && !word.starts_with("--")) {
+        line.moreOperands.push_back(word);
+        continue;
+      }
       if (verb.operand.empty() || line.operand || word.starts_with("--")) {
         return UsageError{DoesNotKnow(verb, word)};
       }
@@ -77,6 +81,9 @@ std::variant<CommandLine, UsageError> ParseVerbWords(const Verb& verb,
   }
   if (!line.help && !verb.operand.empty() && !line.operand) {
     return UsageError{std::string(verb.name) + " needs " + std::string(verb.operandNeeded)};
+  }
+  if (!line.help && verb.refuseCall != nullptr) {
+    if (auto reason = verb.refuseCall(line)) return UsageError{std::move(*reason)};
   }
   return line;
 }

@@ -2,6 +2,7 @@
 #include "cli/machine_access.h"
 #include "platform/win32/win32_machine.h"
 #include "platform/win32/win32_platform_class.h"
+#include "platform/win32/win32_service_manager.h"
 
 namespace halvex::cli {
 namespace {
@@ -15,9 +16,11 @@ class LiveMachine final : public Machine {
   platform::ProcessRunner& processes() override { return machine_.registryEditor; }
   // The live registry and files change as the logic changes them.
   std::optional<std::string> SaveChanges() override { return std::nullopt; }
+  platform::ServiceManager& services() override { return services_; }
 
  private:
   platform::win32::Win32Machine machine_;
+  platform::win32::Win32ServiceManager services_;
 };
 
 }  // namespace

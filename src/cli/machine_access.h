@@ -10,6 +10,7 @@
 #include "platform/platform.h"
 #include "platform/platform_class.h"
 #include "platform/process_runner.h"
+#include "platform/service_manager.h"
 
 namespace halvex::cli {
 
@@ -27,6 +28,8 @@ class Machine {
   // Makes the changes last: a machine folder writes its registry and drives back into DIR;
   // the live system has nothing to do. The error is one line saying what could not be saved.
   [[nodiscard]] virtual std::optional<std::string> SaveChanges() = 0;
+  // The service control manager: the system's, or the machine folder's over its registry.
+  virtual platform::ServiceManager& services() = 0;
 };
 
 // The machine folder when one is given, else the live system. The error is one line saying why

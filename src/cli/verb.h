@@ -43,6 +43,9 @@ struct CommandLine {
   bool json = false;
   std::optional<std::string> operand = {};  // the verb's operand, such as restore's FILE
   std::vector<std::pair<std::string, std::string>> options = {};  // in order; a flag's value is ""
+  // The words after the operand, for a verb whose operand names an action with operands of its
+  // own ("optimize restore FILE").
+  std::vector<std::string> moreOperands = {};
 
   bool Has(std::string_view option) const;
   std::vector<std::string> Values(std::string_view option) const;
@@ -83,6 +86,11 @@ struct Verb {
   std::span<const VerbOption> options = {};  // beside --machine, which every verb takes
   bool writesJson = false;                   // whether it takes --json
   VerbResult (*run)(VerbCall& call) = nullptr;
+  // Whether words after the operand are taken (CommandLine::moreOperands).
+  bool takesMoreOperands = false;
+  // The reason a call's operands and options do not go together, one line, checked before the
+  // machine opens; none accepts every call the parser accepts.
+  std::optional<std::string> (*refuseCall)(const CommandLine& line) = nullptr;
 };
 
 using VerbList = std::span<const Verb* const>;

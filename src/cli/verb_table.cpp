@@ -4,6 +4,7 @@ namespace halvex::cli {
 
 // Each verb is one file of verbs/ that defines its row; a new verb adds its row here.
 extern const Verb kScanVerb, kRepairVerb, kRestoreVerb, kBackupsVerb;
+extern const Verb kOptimizeVerb;
 
 namespace {
 
@@ -12,6 +13,7 @@ const Verb* const kVerbs[] = {
     &kRepairVerb,
     &kRestoreVerb,
     &kBackupsVerb,
+    &kOptimizeVerb,
 };
 
 }  // namespace

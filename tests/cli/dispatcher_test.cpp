@@ -21,6 +21,9 @@ class CountingMachine final : public Machine {
     ++saves_;
     return saveError_;
   }
+  platform::ServiceManager& services() override {
+    throw std::logic_error("no services in this test");
+  }
 
  private:
   int& saves_;
