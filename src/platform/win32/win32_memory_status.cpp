@@ -17,7 +17,7 @@ constexpr ULONG kTimeOfDayInformation = 3;
 constexpr LONG kInfoLengthMismatch = static_cast<LONG>(0xC0000004);
 
 // The start of the basic information, in the build's word size (44 bytes in a 32-bit build,
-// 64 in a 64-bit one): the processor count follows the four address-sized fields.
+// 64 in a 64-bit one): the processor count follows the three address-sized fields.
 struct BasicInformation {
   ULONG reserved;
   ULONG timerResolution;
@@ -29,7 +29,6 @@ struct BasicInformation {
   ULONG_PTR lowestUserAddress;
   ULONG_PTR highestUserAddress;
   ULONG_PTR activeProcessorsAffinityMask;
-  ULONG_PTR reserved2;
   CCHAR numberOfProcessors;
 };
 static_assert(sizeof(BasicInformation) == (sizeof(void*) == 4 ? 44 : 64));

@@ -39,18 +39,24 @@ std::string SavedText(platform::Registry& registry, const SavedValue& saved) {
     }
   }
   const std::optional<RegValue> value = ReadValue(registry, saved.root, saved.key, saved.name);
-  const std::optional<std::string> text = value ? TextOf(*value) : std::nullopt;
-  const std::optional<std::uint32_t> number = value ? IntegerOf(*value) : std::nullopt;
+  std::string text;
+  bool isInteger = false;
+  std::int32_t integer = 0;
+  if (value) {
+    text = TextOf(*value).value_or("");
+    const std::optional<std::uint32_t> number = IntegerOf(*value);
+    isInteger = number.has_value();
+    integer = static_cast<std::int32_t>(number.value_or(0));
+  }
   switch (saved.as) {
     case SavedAs::Integer:
-      return std::to_string(static_cast<std::int32_t>(number.value_or(0)));
+      return std::to_string(integer);
     case SavedAs::Text:
-      return text.value_or("");
+      return text;
     case SavedAs::TextAsInteger:
-      return std::to_string(DecimalOrZero(text.value_or("")));
+      return std::to_string(DecimalOrZero(text));
     case SavedAs::TextOrInteger:
-      if (number) return std::to_string(static_cast<std::int32_t>(*number));
-      return text.value_or("");
+      return isInteger ? std::to_string(integer) : text;
     case SavedAs::Empty:
       break;
   }
