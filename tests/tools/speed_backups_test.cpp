@@ -1,61 +1,23 @@
 // The speed backup files: their names, the backups list, and restoring one that is gone.
 #include <gtest/gtest.h>
 
-#include <map>
-#include <memory>
+#include <algorithm>
 
 #include "platform/substitute/substitute_service_manager.h"
 #include "tests/support/scratch_machine.h"
-#include "tests/tools/memory_profile_file.h"
+#include "tests/tools/registry_listing.h"
+#include "tools/system_speed/profile_files.h"
+#include "tools/system_speed/registry_values.h"
+#include "tools/system_speed/service_table.h"
 #include "tools/system_speed/speed_backups.h"
 
 namespace halvex::tools::system_speed {
 namespace {
 
 using platform::substitute::SubstituteServiceManager;
-using testing::MemoryProfileFile;
 using testing::ScratchMachine;
 
 constexpr std::string_view kFolder = "C:\\Program Files\\Halvex\\RepairBackup\\";
-
-// Profile files kept in memory by path; the first write also makes the file on the drive, so
-// the backups list sees it.
-class ProfileFiles {
- public:
-  explicit ProfileFiles(platform::FileSystem& files) : files_(files) {}
-
-  std::unique_ptr<ProfileFile> Open(const std::string& path) {
-    auto [entry, added] = held_.try_emplace(path, path);
-    return std::make_unique<Forward>(entry->second, files_);
-  }
-  MemoryProfileFile& at(const std::string& path) { return held_.at(path); }
-
- private:
-  class Forward final : public ProfileFile {
-   public:
-    Forward(MemoryProfileFile& file, platform::FileSystem& files) : file_(file), files_(files) {}
-    const std::string& path() const override { return file_.path(); }
-    std::vector<std::string> SectionKeys(std::string_view section) override {
-      return file_.SectionKeys(section);
-    }
-    std::optional<std::string> Read(std::string_view section, std::string_view key) override {
-      return file_.Read(section, key);
-    }
-    bool Write(std::string_view section, std::string_view key, std::string_view text) override {
-      return files_.AppendFile(file_.path(), "") && file_.Write(section, key, text);
-    }
-    bool DeleteKey(std::string_view section, std::string_view key) override {
-      return file_.DeleteKey(section, key);
-    }
-
-   private:
-    MemoryProfileFile& file_;
-    platform::FileSystem& files_;
-  };
-
-  platform::FileSystem& files_;
-  std::map<std::string, MemoryProfileFile> held_;
-};
 
 struct SpeedMachine {
   SpeedMachine() {
@@ -65,12 +27,11 @@ struct SpeedMachine {
 
   SpeedServices services() {
     return {machine.registry, machine.files(), machine.clock, serviceManager,
-            [this](const std::string& path) { return profiles.Open(path); }};
+            ProfileFilesOf(machine.platform())};
   }
 
   ScratchMachine machine;
   SubstituteServiceManager serviceManager{machine.registry};
-  ProfileFiles profiles{machine.files()};
 };
 
 TEST(SpeedBackups, EachRunWritesANewFileNamedAfterTheTime) {
@@ -118,7 +79,47 @@ TEST(SpeedBackups, ARunWithoutServicesTouchesNoService) {
   boxes[1] = true;
   const OptimizationRun run = RunOptimization(services, boxes, std::nullopt);
   EXPECT_TRUE(speed.serviceManager.calls().empty());
-  EXPECT_EQ(speed.profiles.at(run.backupFile).Read("Quicken menu display speed", "F1"), "");
+  EXPECT_EQ(speed.machine.profiles.ReadKey(run.backupFile, "Quicken menu display speed", "F1"), "");
+}
+
+// The whole reset through the machine's profile files: every model applied and restored gives
+// the registry, values, keys and services, back; restoring twice changes nothing more.
+TEST(SpeedBackups, EveryModelAppliedAndResetGivesTheMachineBack) {
+  for (int model = 0; model <= 5; ++model) {
+    SCOPED_TRACE("model " + std::to_string(model));
+    SpeedMachine speed;
+    platform::Registry& registry = speed.machine.registry;
+    for (const ServiceBox& box : ServiceTable()) {
+      platform::ScopedKey key = OpenForWriting(
+          registry, RootKey::LocalMachine,
+          "SYSTEM\\CurrentControlSet\\Services\\" + std::string(box.service), KeyUse::Created);
+      ASSERT_TRUE(key && WriteInteger(registry, key.get(), "Start", box.box % 2 == 0 ? 3 : 4));
+    }
+    speed.machine.SetString("HKEY_CURRENT_USER\\Control Panel\\Desktop", "MenuShowDelay",
+                            "a \"quoted\" = text; with ; signs");
+    speed.machine.SetDword(
+        "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer",
+        "AlwaysUnloadDLL", 5);
+    const auto before = testing::ListRegistry(registry);
+
+    SpeedServices services = speed.services();
+    TweakBoxes tweaks{};
+    PresetTweaks(model, tweaks);
+    ServiceBoxes serviceBoxes{};
+    PresetServices(model, serviceBoxes);
+    const OptimizationRun run = RunOptimization(services, tweaks, serviceBoxes);
+    EXPECT_TRUE(run.failures.empty()) << run.failures.lines.front();
+    if (model != 0) {
+      EXPECT_NE(testing::ListRegistry(registry), before);
+    }
+
+    for (int time = 1; time <= 2; ++time) {
+      const auto failures = RestoreFromBackupFile(services, run.backupFile);
+      ASSERT_TRUE(failures);
+      EXPECT_TRUE(failures->empty()) << failures->lines.front();
+      EXPECT_EQ(testing::ListRegistry(registry), before) << "restore " << time;
+    }
+  }
 }
 
 }  // namespace

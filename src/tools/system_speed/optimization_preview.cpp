@@ -55,8 +55,7 @@ void PreviewTweaks(platform::Registry& registry, int model, std::vector<PlannedC
   }
 }
 
-void PreviewServices(platform::Registry& registry, int model,
-                     std::vector<PlannedChange>& changes) {
+void PreviewServices(platform::Registry& registry, int model, std::vector<PlannedChange>& changes) {
   ServiceBoxes boxes{};
   PresetServices(model, boxes);
   // Boxes 2 and 5 share a service: the later box decides, as the apply goes in box order.
