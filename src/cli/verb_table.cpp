@@ -9,11 +9,7 @@ extern const Verb kOptimizeVerb;
 namespace {
 
 const Verb* const kVerbs[] = {
-    &kScanVerb,
-    &kRepairVerb,
-    &kRestoreVerb,
-    &kBackupsVerb,
-    &kOptimizeVerb,
+    &kScanVerb, &kRepairVerb, &kRestoreVerb, &kBackupsVerb, &kOptimizeVerb,
 };
 
 }  // namespace

@@ -58,7 +58,8 @@ int ModelOf(const CommandLine& line) {
 
 void PrintFailures(VerbCall& call, const StepFailures& failures) {
   for (const std::string& line : failures.lines) {
-    std::fprintf(call.console.err, "failed: %s\n", call.machine.platform().locale.ToUtf8(line).c_str());
+    std::fprintf(call.console.err, "failed: %s\n",
+                 call.machine.platform().locale.ToUtf8(line).c_str());
   }
 }
 
@@ -78,7 +79,8 @@ VerbResult Preview(VerbCall& call) {
           {"new", locale.ToUtf8(change.next)},
       });
     }
-    std::fprintf(call.console.out, "%s\n", nlohmann::ordered_json{{"changes", list}}.dump(2).c_str());
+    std::fprintf(call.console.out, "%s\n",
+                 nlohmann::ordered_json{{"changes", list}}.dump(2).c_str());
     return VerbResult::Done;
   }
   if (changes.empty()) std::fputs("Nothing to change.\n", call.console.out);
@@ -160,14 +162,15 @@ extern const Verb kOptimizeVerb{
     .name = "optimize",
     .operand = "ACTION",
     .operandNeeded = "an action: preview, apply, backups or restore",
-    .usage = "The system speed optimizer's models.\n"
-             "preview --model N   lists every value and service start type the model would\n"
-             "                    change, now and after; changes nothing\n"
-             "apply --model N     applies the model as Fast Optimize does, after saving what it\n"
-             "                    changes into a new speed backup file, and names that file\n"
-             "backups             lists the speed backup files\n"
-             "restore FILE        resets the values and services a speed backup file saved\n"
-             "                    (FILE is a path of the machine or a name from the list)",
+    .usage =
+        "The system speed optimizer's models.\n"
+        "preview --model N   lists every value and service start type the model would\n"
+        "                    change, now and after; changes nothing\n"
+        "apply --model N     applies the model as Fast Optimize does, after saving what it\n"
+        "                    changes into a new speed backup file, and names that file\n"
+        "backups             lists the speed backup files\n"
+        "restore FILE        resets the values and services a speed backup file saved\n"
+        "                    (FILE is a path of the machine or a name from the list)",
     .options = kOptimizeOptions,
     .writesJson = true,
     .run = RunOptimize,
