@@ -1,6 +1,7 @@
 #include "tools/system_speed/tweaks.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "model/registry_object.h"
 #include "tools/system_speed/registry_values.h"
@@ -104,8 +105,22 @@ struct CreatedKey {
   std::string path;
 };
 
+bool SameText(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::toupper(static_cast<unsigned char>(x)) ==
+           std::toupper(static_cast<unsigned char>(y));
+  });
+}
+
+// A record that names no parent of the write's key (a file edited by hand) removes nothing.
 void AddCreatedKeys(const TweakWrite& write, std::string_view highestCreated,
                     std::vector<CreatedKey>& created) {
+  const std::string_view written = write.key;
+  const bool isParentOrKey =
+      highestCreated.size() <= written.size() &&
+      SameText(written.substr(0, highestCreated.size()), highestCreated) &&
+      (highestCreated.size() == written.size() || written[highestCreated.size()] == '\\');
+  if (!isParentOrKey) return;
   std::string key(write.key);
   while (key.size() >= highestCreated.size()) {
     created.push_back({write.root, key});
