@@ -3,6 +3,7 @@
 #include "platform/substitute/machine_folder.h"
 #include "platform/substitute/machine_folder_save.h"
 #include "platform/substitute/substitute_registry_editor.h"
+#include "platform/substitute/substitute_restore_points.h"
 #include "platform/substitute/substitute_service_manager.h"
 
 namespace halvex::cli {
@@ -32,12 +33,15 @@ class FolderMachine final : public Machine {
     if (!error) return std::nullopt;
     return error->Describe();
   }
-  platform::ServiceManager& services() override { return services_; }
+  platform::RestorePointService* restorePoints() override { return &restorePoints_; }
+  platform::ServiceManager* services() override { return &services_; }
 
  private:
   std::unique_ptr<platform::substitute::SubstituteMachine> machine_;
   platform::Platform platform_;
   platform::substitute::SubstituteRegistryEditor editor_;
+  platform::substitute::SubstituteRestorePoints restorePoints_{machine_->files(),
+                                                               machine_->clock()};
   platform::substitute::SubstituteServiceManager services_{machine_->registry()};
 };
 

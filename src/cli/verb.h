@@ -31,6 +31,7 @@ enum class VerbResult {
   NothingFound,  // 0: a scan that found no problem
   Found,         // 1: a scan that found problems
   Failed,        // 1: anything failed (the verb said why)
+  Refused,       // 2: the call cannot be carried out as given (the verb said why)
 };
 
 struct Verb;
@@ -43,9 +44,8 @@ struct CommandLine {
   bool json = false;
   std::optional<std::string> operand = {};  // the verb's operand, such as restore's FILE
   std::vector<std::pair<std::string, std::string>> options = {};  // in order; a flag's value is ""
-  // The words after the operand, for a verb whose operand names an action with operands of its
-  // own ("optimize restore FILE").
-  std::vector<std::string> moreOperands = {};
+  std::vector<std::string> moreOperands =
+      {};  // the words after the operand, for verbs that take them
 
   bool Has(std::string_view option) const;
   std::vector<std::string> Values(std::string_view option) const;
@@ -69,6 +69,8 @@ class VerbCall {
 
   // Prints "halvex-cli: <reason>" to standard error; answers Failed.
   VerbResult Fail(const std::string& reason);
+  // Prints "halvex-cli: <reason>" to standard error; answers Refused.
+  VerbResult Refuse(const std::string& reason);
   // Says that the verb changed the machine, so the dispatcher saves it once it ends.
   void MachineChanged() { machineChanged_ = true; }
   bool machineChanged() const { return machineChanged_; }
@@ -86,8 +88,7 @@ struct Verb {
   std::span<const VerbOption> options = {};  // beside --machine, which every verb takes
   bool writesJson = false;                   // whether it takes --json
   VerbResult (*run)(VerbCall& call) = nullptr;
-  // Whether words after the operand are taken (CommandLine::moreOperands).
-  bool takesMoreOperands = false;
+  bool moreOperands = false;  // words after the operand are operands too (activex lock ID...)
   // The reason a call's operands and options do not go together, one line, checked before the
   // machine opens; none accepts every call the parser accepts.
   std::optional<std::string> (*refuseCall)(const CommandLine& line) = nullptr;

@@ -4,12 +4,16 @@ namespace halvex::cli {
 
 // Each verb is one file of verbs/ that defines its row; a new verb adds its row here.
 extern const Verb kScanVerb, kRepairVerb, kRestoreVerb, kBackupsVerb;
+// The ActiveX blocker, re-registration and restore points.
+extern const Verb kActiveXVerb, kReregisterVerb, kRestorePointsVerb;
+// The system speed optimizer and the memory tweaker.
 extern const Verb kOptimizeVerb;
 
 namespace {
 
 const Verb* const kVerbs[] = {
-    &kScanVerb, &kRepairVerb, &kRestoreVerb, &kBackupsVerb, &kOptimizeVerb,
+    &kScanVerb,    &kRepairVerb,     &kRestoreVerb,       &kBackupsVerb,
+    &kActiveXVerb, &kReregisterVerb, &kRestorePointsVerb, &kOptimizeVerb,
 };
 
 }  // namespace

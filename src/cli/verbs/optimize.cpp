@@ -46,10 +46,13 @@ std::optional<std::string> RefuseCall(const CommandLine& line) {
   return std::nullopt;
 }
 
-SpeedServices ServicesOf(Machine& machine) {
+// Both machines of halvex-cli bring a service manager; a machine without one cannot be optimized.
+std::optional<SpeedServices> ServicesOf(Machine& machine) {
+  platform::ServiceManager* services = machine.services();
+  if (services == nullptr) return std::nullopt;
   platform::Platform& platform = machine.platform();
-  return {platform.registry, platform.files, platform.clock, machine.services(),
-          ProfileFilesOf(platform)};
+  return SpeedServices{platform.registry, platform.files, platform.clock, *services,
+                       ProfileFilesOf(platform)};
 }
 
 int ModelOf(const CommandLine& line) {
@@ -101,8 +104,9 @@ VerbResult Apply(VerbCall& call) {
   PresetTweaks(model, tweakBoxes);
   ServiceBoxes serviceBoxes{};
   PresetServices(model, serviceBoxes);
-  SpeedServices services = ServicesOf(call.machine);
-  const OptimizationRun run = RunOptimization(services, tweakBoxes, serviceBoxes);
+  std::optional<SpeedServices> services = ServicesOf(call.machine);
+  if (!services) return call.Fail("the machine has no service manager");
+  const OptimizationRun run = RunOptimization(*services, tweakBoxes, serviceBoxes);
   call.MachineChanged();
   PrintFailures(call, run.failures);
   platform::Locale& locale = call.machine.platform().locale;
@@ -138,8 +142,9 @@ VerbResult Restore(VerbCall& call) {
   std::string file = call.line.moreOperands.front();
   // A name from the list stands for the file of the backup folder.
   if (file.find('\\') == std::string::npos) file = SpeedBackupFolder(platform.files) + file;
-  SpeedServices services = ServicesOf(call.machine);
-  const std::optional<StepFailures> failures = RestoreFromBackupFile(services, file);
+  std::optional<SpeedServices> services = ServicesOf(call.machine);
+  if (!services) return call.Fail("the machine has no service manager");
+  const std::optional<StepFailures> failures = RestoreFromBackupFile(*services, file);
   if (!failures) return call.Fail(file + " is no file of the machine");
   call.MachineChanged();
   PrintFailures(call, *failures);
@@ -174,7 +179,7 @@ extern const Verb kOptimizeVerb{
     .options = kOptimizeOptions,
     .writesJson = true,
     .run = RunOptimize,
-    .takesMoreOperands = true,
+    .moreOperands = true,
     .refuseCall = RefuseCall};
 
 }  // namespace halvex::cli
