@@ -82,6 +82,9 @@ std::variant<CommandLine, UsageError> ParseVerbWords(const Verb& verb,
   if (!line.help && !verb.operand.empty() && !line.operand) {
     return UsageError{std::string(verb.name) + " needs " + std::string(verb.operandNeeded)};
   }
+  if (!line.help && verb.refuseCall != nullptr) {
+    if (auto reason = verb.refuseCall(line)) return UsageError{std::move(*reason)};
+  }
   return line;
 }
 

@@ -4,6 +4,7 @@
 #include "platform/win32/win32_machine.h"
 #include "platform/win32/win32_platform_class.h"
 #include "platform/win32/win32_restore_points.h"
+#include "platform/win32/win32_service_manager.h"
 
 namespace halvex::cli {
 namespace {
@@ -19,11 +20,13 @@ class LiveMachine final : public Machine {
   std::optional<std::string> SaveChanges() override { return std::nullopt; }
   platform::RestorePointService* restorePoints() override { return &restorePoints_; }
   platform::HttpClient* network() override { return &http_; }
+  platform::ServiceManager* services() override { return &services_; }
 
  private:
   platform::win32::Win32Machine machine_;
   platform::win32::Win32RestorePoints restorePoints_;
   platform::win32::Win32HttpClient http_;
+  platform::win32::Win32ServiceManager services_;
 };
 
 }  // namespace

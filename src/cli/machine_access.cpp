@@ -4,6 +4,7 @@
 #include "platform/substitute/machine_folder_save.h"
 #include "platform/substitute/substitute_registry_editor.h"
 #include "platform/substitute/substitute_restore_points.h"
+#include "platform/substitute/substitute_service_manager.h"
 
 namespace halvex::cli {
 namespace {
@@ -33,6 +34,7 @@ class FolderMachine final : public Machine {
     return error->Describe();
   }
   platform::RestorePointService* restorePoints() override { return &restorePoints_; }
+  platform::ServiceManager* services() override { return &services_; }
 
  private:
   std::unique_ptr<platform::substitute::SubstituteMachine> machine_;
@@ -40,6 +42,7 @@ class FolderMachine final : public Machine {
   platform::substitute::SubstituteRegistryEditor editor_;
   platform::substitute::SubstituteRestorePoints restorePoints_{machine_->files(),
                                                                machine_->clock()};
+  platform::substitute::SubstituteServiceManager services_{machine_->registry()};
 };
 
 }  // namespace

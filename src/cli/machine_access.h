@@ -12,6 +12,7 @@
 #include "platform/platform_class.h"
 #include "platform/process_runner.h"
 #include "platform/restore_points.h"
+#include "platform/service_manager.h"
 
 namespace halvex::cli {
 
@@ -34,6 +35,8 @@ class Machine {
   virtual platform::RestorePointService* restorePoints() { return nullptr; }
   // The network, for the files the tools fetch; a machine folder has none.
   virtual platform::HttpClient* network() { return nullptr; }
+  // The service control manager: the system's, or the machine folder's over its registry.
+  virtual platform::ServiceManager* services() { return nullptr; }
 };
 
 // The machine folder when one is given, else the live system. The error is one line saying why

@@ -89,6 +89,9 @@ struct Verb {
   bool writesJson = false;                   // whether it takes --json
   VerbResult (*run)(VerbCall& call) = nullptr;
   bool moreOperands = false;  // words after the operand are operands too (activex lock ID...)
+  // The reason a call's operands and options do not go together, one line, checked before the
+  // machine opens; none accepts every call the parser accepts.
+  std::optional<std::string> (*refuseCall)(const CommandLine& line) = nullptr;
 };
 
 using VerbList = std::span<const Verb* const>;

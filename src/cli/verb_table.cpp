@@ -6,12 +6,14 @@ namespace halvex::cli {
 extern const Verb kScanVerb, kRepairVerb, kRestoreVerb, kBackupsVerb;
 // The ActiveX blocker, re-registration and restore points.
 extern const Verb kActiveXVerb, kReregisterVerb, kRestorePointsVerb;
+// The system speed optimizer and the memory tweaker.
+extern const Verb kOptimizeVerb;
 
 namespace {
 
 const Verb* const kVerbs[] = {
     &kScanVerb,    &kRepairVerb,     &kRestoreVerb,       &kBackupsVerb,
-    &kActiveXVerb, &kReregisterVerb, &kRestorePointsVerb,
+    &kActiveXVerb, &kReregisterVerb, &kRestorePointsVerb, &kOptimizeVerb,
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/locale.h"
+#include "platform/profile_files.h"
 #include "platform/registry.h"
 #include "platform/shell_links.h"
 
@@ -15,6 +16,8 @@ struct Platform {
   Locale& locale;
   Clock& clock;
   ShellLinks& links;
+  // A bundle built without profile files refuses every profile call.
+  ProfileFiles& profiles = ProfileFiles::None();
 };
 
 }  // namespace halvex::platform

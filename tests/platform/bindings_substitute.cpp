@@ -30,4 +30,8 @@ std::vector<SchedulerBinding> SchedulerBindings() {
   return {{"Substitute", MakeSubstituteScheduler}};
 }
 
+std::vector<ProfilesBinding> ProfilesBindings() {
+  return {{"Substitute", MakeSubstituteProfiles}};
+}
+
 }  // namespace halvex::testing

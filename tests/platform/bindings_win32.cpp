@@ -9,6 +9,7 @@
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_locale.h"
+#include "platform/win32/win32_profile_files.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell_links.h"
 #include "platform/win32/win32_task_scheduler.h"
@@ -46,6 +47,16 @@ class Win32Scheduler final : public SchedulerUnderTest {
   platform::win32::Win32TaskSchedulerService service_;
 };
 
+std::unique_ptr<ProfilesUnderTest> MakeWin32Profiles() {
+  auto made = std::make_unique<ProfilesUnderTest>();
+  made->files = std::make_unique<Win32Files>();
+  made->profiles = std::make_unique<platform::win32::Win32ProfileFiles>();
+  made->removeWinIniSection = [](const std::string& section) {
+    (void)platform::win32::Win32ProfileFiles::RemoveSection(platform::kWinIni, section);
+  };
+  return made;
+}
+
 }  // namespace
 
 std::vector<RegistryBinding> RegistryBindings() {
@@ -75,6 +86,10 @@ std::vector<ClockBinding> ClockBindings() {
 std::vector<SchedulerBinding> SchedulerBindings() {
   return {{"Win32", [] { return std::make_unique<Win32Scheduler>(); }},
           {"Substitute", MakeSubstituteScheduler}};
+}
+
+std::vector<ProfilesBinding> ProfilesBindings() {
+  return {{"Win32", MakeWin32Profiles}, {"Substitute", MakeSubstituteProfiles}};
 }
 
 }  // namespace halvex::testing

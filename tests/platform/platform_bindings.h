@@ -11,6 +11,7 @@
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/locale.h"
+#include "platform/profile_files.h"
 #include "platform/shell_links.h"
 #include "platform/task_scheduler.h"
 
@@ -35,6 +36,14 @@ class SchedulerUnderTest {
   virtual platform::TaskSchedulerService& service() = 0;
 };
 
+// A profile file binding over a file system binding of the same machine, and how to take a
+// whole section out of win.ini again, which the interface itself never does.
+struct ProfilesUnderTest {
+  std::unique_ptr<FilesUnderTest> files;
+  std::unique_ptr<platform::ProfileFiles> profiles;
+  std::function<void(const std::string& section)> removeWinIniSection;
+};
+
 template <typename Made>
 struct Binding {
   std::string name;
@@ -48,12 +57,14 @@ using FilesBinding = Binding<FilesUnderTest>;
 using LocaleBinding = Binding<platform::Locale>;
 using ClockBinding = Binding<platform::Clock>;
 using SchedulerBinding = Binding<SchedulerUnderTest>;
+using ProfilesBinding = Binding<ProfilesUnderTest>;
 
 // The bindings of this test binary (each binary defines them).
 std::vector<FilesBinding> FilesBindings();
 std::vector<LocaleBinding> LocaleBindings();
 std::vector<ClockBinding> ClockBindings();
 std::vector<SchedulerBinding> SchedulerBindings();
+std::vector<ProfilesBinding> ProfilesBindings();
 
 // Names a parameterised test after its binding.
 struct NamedAfterBinding {

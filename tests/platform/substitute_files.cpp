@@ -4,6 +4,7 @@
 
 #include "platform/substitute/fixed_clock.h"
 #include "platform/substitute/host_file_system.h"
+#include "platform/substitute/substitute_profile_files.h"
 #include "platform/substitute/substitute_shell_links.h"
 #include "platform/substitute/substitute_task_scheduler.h"
 #include "tests/platform/host_temp_folder.h"
@@ -64,6 +65,15 @@ std::unique_ptr<FilesUnderTest> MakeSubstituteFiles() {
 
 std::unique_ptr<SchedulerUnderTest> MakeSubstituteScheduler() {
   return std::make_unique<SubstituteScheduler>();
+}
+
+std::unique_ptr<ProfilesUnderTest> MakeSubstituteProfiles() {
+  auto made = std::make_unique<ProfilesUnderTest>();
+  made->files = MakeSubstituteFiles();
+  made->profiles =
+      std::make_unique<platform::substitute::SubstituteProfileFiles>(made->files->files());
+  made->removeWinIniSection = [](const std::string&) {};  // the host folder goes as a whole
+  return made;
 }
 
 }  // namespace halvex::testing

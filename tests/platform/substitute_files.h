@@ -13,4 +13,7 @@ std::unique_ptr<FilesUnderTest> MakeSubstituteFiles();
 // The substitute task scheduler over such a file system and a fixed clock.
 std::unique_ptr<SchedulerUnderTest> MakeSubstituteScheduler();
 
+// The substitute's profile files over such a file system.
+std::unique_ptr<ProfilesUnderTest> MakeSubstituteProfiles();
+
 }  // namespace halvex::testing

@@ -14,6 +14,7 @@
 #include "platform/substitute/host_file_system.h"
 #include "platform/substitute/memory_registry.h"
 #include "platform/substitute/substitute_locale.h"
+#include "platform/substitute/substitute_profile_files.h"
 #include "platform/substitute/substitute_shell_links.h"
 
 namespace halvex::testing {
@@ -60,9 +61,10 @@ class ScratchMachine {
  public:
   platform::substitute::FixedClock clock;
   platform::substitute::SubstituteShellLinks links{files_};
+  platform::substitute::SubstituteProfileFiles profiles{files_};
 
  private:
-  platform::Platform platform_{registry, files_, locale, clock, links};
+  platform::Platform platform_{registry, files_, locale, clock, links, profiles};
 };
 
 }  // namespace halvex::testing

@@ -19,6 +19,7 @@
 #include "platform/substitute/machine_ini.h"
 #include "platform/substitute/memory_registry.h"
 #include "platform/substitute/substitute_locale.h"
+#include "platform/substitute/substitute_profile_files.h"
 #include "platform/substitute/substitute_shell_links.h"
 
 namespace halvex::platform::substitute {
@@ -43,9 +44,10 @@ class SubstituteMachine {
   SubstituteLocale& locale() { return locale_; }
   FixedClock& clock() { return clock_; }
   SubstituteShellLinks& links() { return links_; }
+  SubstituteProfileFiles& profiles() { return profiles_; }
   const MachineFacts& facts() const { return facts_; }
   // What the logic is handed: every service of this machine.
-  Platform platform() { return Platform{registry_, files_, locale_, clock_, links_}; }
+  Platform platform() { return Platform{registry_, files_, locale_, clock_, links_, profiles_}; }
 
   // Kept for writing the machine back to its folder.
   const MachineSettings& settings() const { return settings_; }
@@ -64,6 +66,7 @@ class SubstituteMachine {
   FixedClock clock_;
   SubstituteShellLinks links_;
   MachineFacts facts_;
+  SubstituteProfileFiles profiles_{files_};
 };
 
 // Why a machine folder did not load: the file, the line in it (0 when no line is to blame).

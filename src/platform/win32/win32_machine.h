@@ -7,6 +7,7 @@
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_locale.h"
 #include "platform/win32/win32_process_runner.h"
+#include "platform/win32/win32_profile_files.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell_links.h"
 
@@ -19,7 +20,8 @@ struct Win32Machine {
   Win32Clock clock;
   Win32ShellLinks links;
   Win32ProcessRunner registryEditor;
-  Platform platform{registry, files, locale, clock, links};
+  Win32ProfileFiles profiles;
+  Platform platform{registry, files, locale, clock, links, profiles};
 
   Win32Machine() = default;
   Win32Machine(const Win32Machine&) = delete;
