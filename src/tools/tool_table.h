@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "platform/platform_class.h"
+#include "tools/error_utilities/error_fix_form.h"
 #include "tools/tool_window.h"
 #include "ui/program_services.h"
 
@@ -153,7 +154,7 @@ inline constexpr std::array<ToolEntry, kToolCount> kTools{{
      .linkCaption = "Error Utilities",
      .pairCaption = "Error Utilities",
      .windowClass = "TErrorFixForm",
-     .makeWindow = kUnbuilt,
+     .makeWindow = MakeErrorFixWindow,
      .cliVerb = "errors",
      .pairHint = kErrorUtilitiesHint},
     {.kind = ToolKind::DeleteDuplicateFiles,

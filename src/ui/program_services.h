@@ -1,15 +1,16 @@
 #pragma once
 // Everything a window of the program asks of the world around it, always complete: the
 // machine, the desktop, the window system and the busy state, the registry editor's runner,
-// the network, the task scheduler and the update server's address. Halvex.exe fills it from
-// the Win32 bindings, the tests from the substitute; nothing in it is optional, so no window
-// needs a second path for a missing service.
+// the network, the task scheduler, the update server's address and the mail. Halvex.exe fills
+// it from the Win32 bindings, the tests from the substitute; nothing in it is optional, so no
+// window needs a second path for a missing service.
 #include <string>
 
 #include "platform/desktop.h"
 #include "platform/http_client.h"
 #include "platform/platform.h"
 #include "platform/process_runner.h"
+#include "platform/smtp_client.h"
 #include "platform/task_scheduler.h"
 #include "ui/busy_state.h"
 #include "ui/window_system.h"
@@ -27,6 +28,10 @@ struct ProgramServices {
   BusyState& busy;
   // Where the update check, the ActiveX list and the error list are fetched from.
   std::string updateServer;
+
+  // The error report mail: the SMTP client, and the processors the report's body names.
+  platform::SmtpClient& smtp;
+  platform::ProcessorFacts processors{};
 };
 
 }  // namespace halvex::ui

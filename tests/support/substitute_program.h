@@ -12,6 +12,7 @@
 #include "platform/desktop.h"
 #include "platform/substitute/fixed_system_info.h"
 #include "platform/substitute/recording_process_starter.h"
+#include "platform/substitute/recording_smtp_client.h"
 #include "platform/substitute/recording_window_messages.h"
 #include "platform/substitute/scripted_http_client.h"
 #include "platform/substitute/scripted_message_boxes.h"
@@ -26,6 +27,7 @@
 namespace halvex::testing {
 
 inline constexpr const char* kTestUpdateServer = "http://updates.test";
+inline constexpr platform::ProcessorFacts kTestProcessors{.count = 2, .type = 586};
 
 class SubstituteProgram {
  public:
@@ -46,6 +48,7 @@ class SubstituteProgram {
   ui::BusyState busy;
   platform::substitute::ScriptedHttpClient server;
   platform::substitute::SubstituteTaskSchedulerService schedulers{machine.files(), machine.clock};
+  platform::substitute::RecordingSmtpClient mailServer;
   platform::substitute::SubstituteRegistryEditor editor{machine.registry, machine.files(),
                                                         machine.registry.codePage()};
   // Everything above, as the program's windows receive it.
@@ -56,7 +59,9 @@ class SubstituteProgram {
                                       .schedulers = schedulers,
                                       .windows = windows,
                                       .busy = busy,
-                                      .updateServer = kTestUpdateServer};
+                                      .updateServer = kTestUpdateServer,
+                                      .smtp = mailServer,
+                                      .processors = kTestProcessors};
 };
 
 }  // namespace halvex::testing
