@@ -20,7 +20,7 @@ class RecordingSmtpClient final : public SmtpClient {
     return answer;
   }
 
-  SmtpResult answer{.connected = true, .sent = true};
+  SmtpResult answer{.connected = true, .sent = true, .error = {}};
   std::vector<Mail> mails;
 };
 
