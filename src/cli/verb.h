@@ -31,6 +31,7 @@ enum class VerbResult {
   NothingFound,  // 0: a scan that found no problem
   Found,         // 1: a scan that found problems
   Failed,        // 1: anything failed (the verb said why)
+  Refused,       // 2: the call names what does not exist (the verb said what), nothing done
 };
 
 struct Verb;
@@ -43,6 +44,8 @@ struct CommandLine {
   bool json = false;
   std::optional<std::string> operand = {};  // the verb's operand, such as restore's FILE
   std::vector<std::pair<std::string, std::string>> options = {};  // in order; a flag's value is ""
+  // The words after the operand, for a verb whose operand repeats (errors fix NAME...).
+  std::vector<std::string> moreOperands = {};
 
   bool Has(std::string_view option) const;
   std::vector<std::string> Values(std::string_view option) const;
@@ -66,6 +69,8 @@ class VerbCall {
 
   // Prints "halvex-cli: <reason>" to standard error; answers Failed.
   VerbResult Fail(const std::string& reason);
+  // Prints "halvex-cli: <reason>" to standard error; answers Refused.
+  VerbResult Refuse(const std::string& reason);
   // Says that the verb changed the machine, so the dispatcher saves it once it ends.
   void MachineChanged() { machineChanged_ = true; }
   bool machineChanged() const { return machineChanged_; }
@@ -83,6 +88,7 @@ struct Verb {
   std::span<const VerbOption> options = {};  // beside --machine, which every verb takes
   bool writesJson = false;                   // whether it takes --json
   VerbResult (*run)(VerbCall& call) = nullptr;
+  bool operandRepeats = false;  // further words are operands too (CommandLine::moreOperands)
 };
 
 using VerbList = std::span<const Verb* const>;
