@@ -51,8 +51,7 @@ std::variant<CommandLine, UsageError> ParseVerbWords(const Verb& verb,
     }
     const VerbOption* option = FindOption(verb, word);
     if (option == nullptr) {
-      if (verb.operand.empty() || word.starts_with("--") ||
-          (line.operand && !verb.operandRepeats)) {
+      if (verb.operand.empty() || word.starts_with("--") || (line.operand && !verb.moreOperands)) {
         return UsageError{DoesNotKnow(verb, word)};
       }
       if (line.operand) {

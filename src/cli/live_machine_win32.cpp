@@ -1,7 +1,9 @@
 // On Windows the live machine is the system itself, through the Win32 bindings.
 #include "cli/machine_access.h"
+#include "platform/win32/win32_http_client.h"
 #include "platform/win32/win32_machine.h"
 #include "platform/win32/win32_platform_class.h"
+#include "platform/win32/win32_restore_points.h"
 
 namespace halvex::cli {
 namespace {
@@ -15,9 +17,13 @@ class LiveMachine final : public Machine {
   platform::ProcessRunner& processes() override { return machine_.registryEditor; }
   // The live registry and files change as the logic changes them.
   std::optional<std::string> SaveChanges() override { return std::nullopt; }
+  platform::RestorePointService* restorePoints() override { return &restorePoints_; }
+  platform::HttpClient* network() override { return &http_; }
 
  private:
   platform::win32::Win32Machine machine_;
+  platform::win32::Win32RestorePoints restorePoints_;
+  platform::win32::Win32HttpClient http_;
 };
 
 }  // namespace

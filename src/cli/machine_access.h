@@ -7,9 +7,11 @@
 #include <variant>
 #include <vector>
 
+#include "platform/http_client.h"
 #include "platform/platform.h"
 #include "platform/platform_class.h"
 #include "platform/process_runner.h"
+#include "platform/restore_points.h"
 
 namespace halvex::cli {
 
@@ -27,6 +29,11 @@ class Machine {
   // Makes the changes last: a machine folder writes its registry and drives back into DIR;
   // the live system has nothing to do. The error is one line saying what could not be saved.
   [[nodiscard]] virtual std::optional<std::string> SaveChanges() = 0;
+
+  // The system restore service: the real one, or the machine folder's points.
+  virtual platform::RestorePointService* restorePoints() { return nullptr; }
+  // The network, for the files the tools fetch; a machine folder has none.
+  virtual platform::HttpClient* network() { return nullptr; }
 };
 
 // The machine folder when one is given, else the live system. The error is one line saying why

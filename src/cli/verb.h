@@ -31,7 +31,7 @@ enum class VerbResult {
   NothingFound,  // 0: a scan that found no problem
   Found,         // 1: a scan that found problems
   Failed,        // 1: anything failed (the verb said why)
-  Refused,       // 2: the call names what does not exist (the verb said what), nothing done
+  Refused,       // 2: the call cannot be carried out as given (the verb said why)
 };
 
 struct Verb;
@@ -44,8 +44,8 @@ struct CommandLine {
   bool json = false;
   std::optional<std::string> operand = {};  // the verb's operand, such as restore's FILE
   std::vector<std::pair<std::string, std::string>> options = {};  // in order; a flag's value is ""
-  // The words after the operand, for a verb whose operand repeats (errors fix NAME...).
-  std::vector<std::string> moreOperands = {};
+  std::vector<std::string> moreOperands =
+      {};  // the words after the operand, for verbs that take them
 
   bool Has(std::string_view option) const;
   std::vector<std::string> Values(std::string_view option) const;
@@ -88,7 +88,7 @@ struct Verb {
   std::span<const VerbOption> options = {};  // beside --machine, which every verb takes
   bool writesJson = false;                   // whether it takes --json
   VerbResult (*run)(VerbCall& call) = nullptr;
-  bool operandRepeats = false;  // further words are operands too (CommandLine::moreOperands)
+  bool moreOperands = false;  // words after the operand are operands too (activex lock ID...)
 };
 
 using VerbList = std::span<const Verb* const>;

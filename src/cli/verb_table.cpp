@@ -4,13 +4,16 @@ namespace halvex::cli {
 
 // Each verb is one file of verbs/ that defines its row; a new verb adds its row here.
 extern const Verb kScanVerb, kRepairVerb, kRestoreVerb, kBackupsVerb;
+// The ActiveX blocker, re-registration and restore points.
+extern const Verb kActiveXVerb, kReregisterVerb, kRestorePointsVerb;
 // The error utilities and the error report.
 extern const Verb kErrorsVerb, kReportVerb;
 
 namespace {
 
 const Verb* const kVerbs[] = {
-    &kScanVerb, &kRepairVerb, &kRestoreVerb, &kBackupsVerb, &kErrorsVerb, &kReportVerb,
+    &kScanVerb,       &kRepairVerb,        &kRestoreVerb, &kBackupsVerb, &kActiveXVerb,
+    &kReregisterVerb, &kRestorePointsVerb, &kErrorsVerb,  &kReportVerb,
 };
 
 }  // namespace

@@ -16,6 +16,7 @@ Win32Program::Win32Program()
                 .windows = windows_,
                 .busy = busy_,
                 .updateServer = std::string(model::kUpdateServer),
+                .restorePoints = restorePoints_,
                 .smtp = smtp_,
                 .processors = platform::win32::QueryProcessors()} {}
 

@@ -10,6 +10,7 @@
 #include "platform/http_client.h"
 #include "platform/platform.h"
 #include "platform/process_runner.h"
+#include "platform/restore_points.h"
 #include "platform/smtp_client.h"
 #include "platform/task_scheduler.h"
 #include "ui/busy_state.h"
@@ -28,6 +29,8 @@ struct ProgramServices {
   BusyState& busy;
   // Where the update check, the ActiveX list and the error list are fetched from.
   std::string updateServer;
+  // The system restore service (the restore point tool).
+  platform::RestorePointService& restorePoints;
 
   // The error report mail: the SMTP client, and the processors the report's body names.
   platform::SmtpClient& smtp;

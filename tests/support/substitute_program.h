@@ -18,6 +18,7 @@
 #include "platform/substitute/scripted_message_boxes.h"
 #include "platform/substitute/scripted_pump.h"
 #include "platform/substitute/substitute_registry_editor.h"
+#include "platform/substitute/substitute_restore_points.h"
 #include "platform/substitute/substitute_task_scheduler.h"
 #include "tests/support/scratch_machine.h"
 #include "ui/busy_state.h"
@@ -51,6 +52,7 @@ class SubstituteProgram {
   platform::substitute::RecordingSmtpClient mailServer;
   platform::substitute::SubstituteRegistryEditor editor{machine.registry, machine.files(),
                                                         machine.registry.codePage()};
+  platform::substitute::SubstituteRestorePoints restorePoints{machine.files(), machine.clock};
   // Everything above, as the program's windows receive it.
   ui::ProgramServices programServices{.platform = machine.platform(),
                                       .desktop = desktop,
@@ -60,6 +62,7 @@ class SubstituteProgram {
                                       .windows = windows,
                                       .busy = busy,
                                       .updateServer = kTestUpdateServer,
+                                      .restorePoints = restorePoints,
                                       .smtp = mailServer,
                                       .processors = kTestProcessors};
 };

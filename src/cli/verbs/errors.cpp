@@ -164,6 +164,6 @@ extern const Verb kErrorsVerb{
     .options = kOptions,
     .writesJson = true,
     .run = RunErrors,
-    .operandRepeats = true};
+    .moreOperands = true};
 
 }  // namespace halvex::cli
