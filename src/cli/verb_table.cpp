@@ -8,12 +8,14 @@ extern const Verb kScanVerb, kRepairVerb, kRestoreVerb, kBackupsVerb;
 extern const Verb kActiveXVerb, kReregisterVerb, kRestorePointsVerb;
 // The system speed optimizer and the memory tweaker.
 extern const Verb kOptimizeVerb;
+// The error utilities and the error report.
+extern const Verb kErrorsVerb, kReportVerb;
 
 namespace {
 
 const Verb* const kVerbs[] = {
-    &kScanVerb,    &kRepairVerb,     &kRestoreVerb,       &kBackupsVerb,
-    &kActiveXVerb, &kReregisterVerb, &kRestorePointsVerb, &kOptimizeVerb,
+    &kScanVerb,       &kRepairVerb,        &kRestoreVerb,  &kBackupsVerb, &kActiveXVerb,
+    &kReregisterVerb, &kRestorePointsVerb, &kOptimizeVerb, &kErrorsVerb,  &kReportVerb,
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "app/shared/product.h"
 #include "model/vendor_config.h"
+#include "platform/win32/win32_processors.h"
 
 namespace halvex::gui {
 
@@ -15,6 +16,8 @@ Win32Program::Win32Program()
                 .windows = windows_,
                 .busy = busy_,
                 .updateServer = std::string(model::kUpdateServer),
-                .restorePoints = restorePoints_} {}
+                .restorePoints = restorePoints_,
+                .smtp = smtp_,
+                .processors = platform::win32::QueryProcessors()} {}
 
 }  // namespace halvex::gui

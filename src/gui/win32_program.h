@@ -4,6 +4,7 @@
 // network and the task scheduler. Lives for the whole run.
 #include <string>
 
+#include "mail/curl_smtp_client.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_http_client.h"
 #include "platform/win32/win32_machine.h"
@@ -37,6 +38,7 @@ class Win32Program {
   platform::win32::Win32HttpClient http_;
   platform::win32::Win32TaskSchedulerService schedulers_;
   platform::win32::Win32RestorePoints restorePoints_;
+  mail::CurlSmtpClient smtp_;
   ui::ProgramServices services_;
 };
 

@@ -11,6 +11,7 @@
 #include "platform/platform_class.h"
 #include "tools/activex_blocker/malignant_form.h"
 #include "tools/activex_reregister/reg_dll_form.h"
+#include "tools/error_utilities/error_fix_form.h"
 #include "tools/restore_points/sys_restore_form.h"
 #include "tools/tool_window.h"
 #include "ui/program_services.h"
@@ -156,7 +157,7 @@ inline constexpr std::array<ToolEntry, kToolCount> kTools{{
      .linkCaption = "Error Utilities",
      .pairCaption = "Error Utilities",
      .windowClass = "TErrorFixForm",
-     .makeWindow = kUnbuilt,
+     .makeWindow = MakeErrorFixWindow,
      .cliVerb = "errors",
      .pairHint = kErrorUtilitiesHint},
     {.kind = ToolKind::DeleteDuplicateFiles,

@@ -121,4 +121,8 @@ Color ListView::CellTextColor(int row, int column) const {
   return font().color;
 }
 
+bool ListView::TakesRowPress(int row, bool onCheckBox) {
+  return onRowPress && row >= 0 && row < rowCount() && onRowPress(row, onCheckBox);
+}
+
 }  // namespace halvex::ui

@@ -71,6 +71,14 @@ class ListView : public Control {
   std::function<void(int row)> onCheck;
 
   std::function<void()> onDoubleClick;
+
+  // A press of the left button on a row, before the list acts on it; `onCheckBox` tells a press
+  // on the row's check box from one on the rest of the row. A handler that answers true takes
+  // the press: the list then neither selects the row nor toggles its box, so the handler may
+  // veto a tick (or set the box itself).
+  std::function<bool(int row, bool onCheckBox)> onRowPress;
+  // The renderer's entry point (and the tests'): whether the handler took the press.
+  bool TakesRowPress(int row, bool onCheckBox);
   // The colour of a cell's text while it is painted (column 0 is the row caption); nullopt
   // keeps the font's colour.
   std::function<std::optional<Color>(int row, int column)> onCellTextColor;

@@ -1,9 +1,9 @@
 #pragma once
 // Everything a window of the program asks of the world around it, always complete: the
 // machine, the desktop, the window system and the busy state, the registry editor's runner,
-// the network, the task scheduler and the update server's address. Halvex.exe fills it from
-// the Win32 bindings, the tests from the substitute; nothing in it is optional, so no window
-// needs a second path for a missing service.
+// the network, the task scheduler, the update server's address and the mail. Halvex.exe fills
+// it from the Win32 bindings, the tests from the substitute; nothing in it is optional, so no
+// window needs a second path for a missing service.
 #include <string>
 
 #include "platform/desktop.h"
@@ -11,6 +11,7 @@
 #include "platform/platform.h"
 #include "platform/process_runner.h"
 #include "platform/restore_points.h"
+#include "platform/smtp_client.h"
 #include "platform/task_scheduler.h"
 #include "ui/busy_state.h"
 #include "ui/window_system.h"
@@ -30,6 +31,10 @@ struct ProgramServices {
   std::string updateServer;
   // The system restore service (the restore point tool).
   platform::RestorePointService& restorePoints;
+
+  // The error report mail: the SMTP client, and the processors the report's body names.
+  platform::SmtpClient& smtp;
+  platform::ProcessorFacts processors{};
 };
 
 }  // namespace halvex::ui

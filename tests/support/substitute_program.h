@@ -12,6 +12,7 @@
 #include "platform/desktop.h"
 #include "platform/substitute/fixed_system_info.h"
 #include "platform/substitute/recording_process_starter.h"
+#include "platform/substitute/recording_smtp_client.h"
 #include "platform/substitute/recording_window_messages.h"
 #include "platform/substitute/scripted_http_client.h"
 #include "platform/substitute/scripted_message_boxes.h"
@@ -27,6 +28,7 @@
 namespace halvex::testing {
 
 inline constexpr const char* kTestUpdateServer = "http://updates.test";
+inline constexpr platform::ProcessorFacts kTestProcessors{.count = 2, .type = 586};
 
 class SubstituteProgram {
  public:
@@ -47,6 +49,7 @@ class SubstituteProgram {
   ui::BusyState busy;
   platform::substitute::ScriptedHttpClient server;
   platform::substitute::SubstituteTaskSchedulerService schedulers{machine.files(), machine.clock};
+  platform::substitute::RecordingSmtpClient mailServer;
   platform::substitute::SubstituteRegistryEditor editor{machine.registry, machine.files(),
                                                         machine.registry.codePage()};
   platform::substitute::SubstituteRestorePoints restorePoints{machine.files(), machine.clock};
@@ -59,7 +62,9 @@ class SubstituteProgram {
                                       .windows = windows,
                                       .busy = busy,
                                       .updateServer = kTestUpdateServer,
-                                      .restorePoints = restorePoints};
+                                      .restorePoints = restorePoints,
+                                      .smtp = mailServer,
+                                      .processors = kTestProcessors};
 };
 
 }  // namespace halvex::testing

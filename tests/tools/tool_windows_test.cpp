@@ -38,7 +38,8 @@ class ToolWindowTest : public ::testing::Test, protected SubstituteProgram {
   ui::ProgramServices services{
       programServices.platform, programServices.desktop,      runner,
       programServices.http,     programServices.schedulers,   programServices.windows,
-      programServices.busy,     programServices.updateServer, programServices.restorePoints};
+      programServices.busy,     programServices.updateServer, programServices.restorePoints,
+      programServices.smtp,     programServices.processors};
 };
 
 // --- TFormMalignant ---

@@ -82,6 +82,9 @@ class Renderer final : public ControlObserver, public TimerObserver {
   void PlaceTabPage(Control& page, HWND window);
   static LRESULT CALLBACK ListBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                       UINT_PTR id, DWORD_PTR data);
+  // A list view's presses on rows reach the model first, which may take them (onRowPress).
+  static LRESULT CALLBACK ListViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR, DWORD_PTR data);
 
   std::map<const Control*, HWND> windows_;
   std::set<Timer*> timers_;

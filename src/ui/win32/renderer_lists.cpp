@@ -144,6 +144,9 @@ void SyncListBox(const ListBox& list, HWND window, Property property) {
 void Renderer::InitializeList(Control& control, HWND window) {
   switch (control.kind()) {
     case ControlKind::ListView:
+      SetWindowSubclass(window, ListViewProc, 0, reinterpret_cast<DWORD_PTR>(this));
+      SyncList(control, window, Property::Columns);
+      break;
     case ControlKind::TreeView:
       SyncList(control, window, Property::Columns);
       break;
@@ -310,6 +313,22 @@ LRESULT CALLBACK Renderer::ListBoxProc(HWND window, UINT message, WPARAM wParam,
   list->MouseDown(message == WM_LBUTTONDOWN ? MouseButton::Left : MouseButton::Right,
                   {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
   return result;
+}
+
+LRESULT CALLBACK Renderer::ListViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR, DWORD_PTR) {
+  auto* list = reinterpret_cast<ListView*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if ((message != WM_LBUTTONDOWN && message != WM_LBUTTONDBLCLK) || list == nullptr ||
+      !list->onRowPress) {
+    return DefSubclassProc(window, message, wParam, lParam);
+  }
+  LVHITTESTINFO hit{};
+  hit.pt = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  const int row =
+      static_cast<int>(SendMessageA(window, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+  // A press the model takes never reaches the system, which would toggle the box itself.
+  if (row >= 0 && list->TakesRowPress(row, (hit.flags & LVHT_ONITEMSTATEICON) != 0)) return 0;
+  return DefSubclassProc(window, message, wParam, lParam);
 }
 
 }  // namespace halvex::ui::win32

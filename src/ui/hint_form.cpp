@@ -1,8 +1,8 @@
-#include "app/shared/hint_form.h"
+#include "ui/hint_form.h"
 
-namespace halvex::app {
+namespace halvex::ui {
 
-THintForm::THintForm() : ui::Form("HintForm") {
+THintForm::THintForm() : Form("HintForm") {
   borderStyle = ui::BorderStyle::None;
   alwaysOnTop = true;
   SetBounds(ui::Rect::At(0, 0, 261, 57));
@@ -21,4 +21,4 @@ THintForm::THintForm() : ui::Form("HintForm") {
   AddChild(LabelMsg);
 }
 
-}  // namespace halvex::app
+}  // namespace halvex::ui
