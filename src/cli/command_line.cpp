@@ -51,10 +51,12 @@ std::variant<CommandLine, UsageError> ParseVerbWords(const Verb& verb,
     }
     const VerbOption* option = FindOption(verb, word);
     if (option == nullptr) {
-      if (verb.operand.empty() || line.operand || word.starts_with("--")) {
+      if (verb.operand.empty() || (line.operand && !verb.operandRepeats) ||
+          word.starts_with("--")) {
         return UsageError{DoesNotKnow(verb, word)};
       }
-      line.operand = word;
+      if (!line.operand) line.operand = word;
+      line.operands.push_back(word);
       continue;
     }
     std::string value;

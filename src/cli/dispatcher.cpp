@@ -25,6 +25,8 @@ int ExitCode(VerbResult result) {
     case VerbResult::Found:
     case VerbResult::Failed:
       return kExitFailure;
+    case VerbResult::UsageError:
+      return kExitUsage;
   }
   return kExitFailure;
 }

@@ -31,6 +31,7 @@ enum class VerbResult {
   NothingFound,  // 0: a scan that found no problem
   Found,         // 1: a scan that found problems
   Failed,        // 1: anything failed (the verb said why)
+  UsageError,    // 2: the words fit the parser but not the verb (the verb said why)
 };
 
 struct Verb;
@@ -43,6 +44,8 @@ struct CommandLine {
   bool json = false;
   std::optional<std::string> operand = {};  // the verb's operand, such as restore's FILE
   std::vector<std::pair<std::string, std::string>> options = {};  // in order; a flag's value is ""
+  // Every operand in order, `operand` first, for a verb whose operand repeats.
+  std::vector<std::string> operands = {};
 
   bool Has(std::string_view option) const;
   std::vector<std::string> Values(std::string_view option) const;
@@ -83,6 +86,7 @@ struct Verb {
   std::span<const VerbOption> options = {};  // beside --machine, which every verb takes
   bool writesJson = false;                   // whether it takes --json
   VerbResult (*run)(VerbCall& call) = nullptr;
+  bool operandRepeats = false;  // "startup disable ID ID": more than one operand
 };
 
 using VerbList = std::span<const Verb* const>;

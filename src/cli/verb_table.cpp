@@ -4,6 +4,7 @@ namespace halvex::cli {
 
 // Each verb is one file of verbs/ that defines its row; a new verb adds its row here.
 extern const Verb kScanVerb, kRepairVerb, kRestoreVerb, kBackupsVerb;
+extern const Verb kStartupVerb;
 
 namespace {
 
@@ -12,6 +13,8 @@ const Verb* const kVerbs[] = {
     &kRepairVerb,
     &kRestoreVerb,
     &kBackupsVerb,
+    // The tools' verbs.
+    &kStartupVerb,
 };
 
 }  // namespace
