@@ -61,7 +61,8 @@ void CheckProfileChanges(const std::string& text) {
     for (const std::string& key : keys) {
       HALVEX_FUZZ_CHECK(ProfileValue(text, section, key).has_value(),
                         "a listed key does not read: " + key);
-      const std::size_t left = ProfileKeyNames(WithoutProfileKey(text, section, key), section).size();
+      const std::size_t left =
+          ProfileKeyNames(WithoutProfileKey(text, section, key), section).size();
       HALVEX_FUZZ_CHECK(left + 1 == keys.size(), "deleting " + key + " did not take one key");
     }
     const std::string changed = WithProfileValue(text, section, "HalvexFuzz", "C:\\fuzz.exe");
@@ -87,7 +88,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!startup::PrepareStartupBackup(files, paths)) return 0;
   if (!files.FolderExists(files.WindowsFolder())) (void)files.CreateFolder(files.WindowsFolder());
   if (!files.WriteFile(paths.startupDat, startupDat) ||
-      !files.WriteFile(paths.removeStartupDat, removeDat) || !files.WriteFile(paths.delTxt, delTxt) ||
+      !files.WriteFile(paths.removeStartupDat, removeDat) ||
+      !files.WriteFile(paths.delTxt, delTxt) ||
       !files.WriteFile(files.WindowsFolder() + "\\win.ini", winIni)) {
     return 0;
   }
@@ -110,9 +112,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   HALVEX_FUZZ_CHECK(disabledRows == CountLines(startupDat, RegistryLineReads),
                     "not every line of startup.dat that reads is listed once");
-  HALVEX_FUZZ_CHECK(winIniRows == ProfileKeyNames(winIni, "Load").size() +
-                                      ProfileKeyNames(winIni, "Run").size(),
-                    "not every win.ini key is listed once");
+  HALVEX_FUZZ_CHECK(
+      winIniRows == ProfileKeyNames(winIni, "Load").size() + ProfileKeyNames(winIni, "Run").size(),
+      "not every win.ini key is listed once");
   const std::size_t restorable = startup::ListRestorableEntries(files, paths).size();
   HALVEX_FUZZ_CHECK(restorable == CountLines(removeDat, RegistryLineReads) +
                                       CountLines(delTxt, RemovedFolderLineReads),
