@@ -5,6 +5,13 @@
 #   -DPROGRAM=<halvex-cli.exe>   -DEMULATOR=<wine-run>   -DWINEPREFIX=<prefix>
 cmake_policy(SET CMP0007 NEW)
 
+# The program keeps its backup files beside itself, so it runs from a folder of drive C:: a
+# build tree outside the drives gives it a program folder the system cannot create folders in.
+if(EXISTS "${PROGRAM}")
+  file(COPY "${PROGRAM}" DESTINATION "${WINEPREFIX}/drive_c/halvex-test/bin")
+  set(PROGRAM "C:\\halvex-test\\bin\\halvex-cli.exe")
+endif()
+
 set(shell_folders "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders")
 set(run_key "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run")
 set(folder_host "${WINEPREFIX}/drive_c/halvex-test/startup")
@@ -78,6 +85,7 @@ file(WRITE "${folder_host}/halvex-live.txt" "started at logon\r\n")
 reg(add "${shell_folders}" /v Startup /d "${folder}" /f)
 reg(add "${run_key}" /v HalvexLiveStartup /t REG_EXPAND_SZ /d "%SystemRoot%\\notepad.exe" /f)
 expect_state(TRUE TRUE)
+file(READ "${folder_host}/halvex-live.txt" bytes_before HEX)
 
 run(0 startup list)
 id_of(value "Enable  Registration  HalvexLiveStartup")
@@ -90,8 +98,8 @@ id_of(value "Disable  Registration  HalvexLiveStartup")
 id_of(file "Disable  Startup Folder  C:.halvex-test.startup.halvex-live.txt")
 run(0 startup enable ${value} ${file})
 expect_state(TRUE TRUE)
-file(READ "${folder_host}/halvex-live.txt" text)
-if(NOT text STREQUAL "started at logon\r\n")
-  fail("the startup file came back otherwise: ${text}")
+file(READ "${folder_host}/halvex-live.txt" bytes_after HEX)
+if(NOT bytes_after STREQUAL bytes_before)
+  fail("the startup file came back otherwise: ${bytes_after}, was ${bytes_before}")
 endif()
 clean_up()
