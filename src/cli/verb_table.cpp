@@ -10,12 +10,15 @@ extern const Verb kActiveXVerb, kReregisterVerb, kRestorePointsVerb;
 extern const Verb kOptimizeVerb;
 // The error utilities and the error report.
 extern const Verb kErrorsVerb, kReportVerb;
+// The startup manager.
+extern const Verb kStartupVerb;
 
 namespace {
 
 const Verb* const kVerbs[] = {
-    &kScanVerb,       &kRepairVerb,        &kRestoreVerb,  &kBackupsVerb, &kActiveXVerb,
-    &kReregisterVerb, &kRestorePointsVerb, &kOptimizeVerb, &kErrorsVerb,  &kReportVerb,
+    &kScanVerb,     &kRepairVerb,  &kRestoreVerb,    &kBackupsVerb,
+    &kStartupVerb,  &kActiveXVerb, &kReregisterVerb, &kRestorePointsVerb,
+    &kOptimizeVerb, &kErrorsVerb,  &kReportVerb,
 };
 
 }  // namespace

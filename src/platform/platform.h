@@ -3,6 +3,7 @@
 // binding fills it with the real services, the substitute with a machine folder's.
 #include "platform/clock.h"
 #include "platform/file_system.h"
+#include "platform/file_versions.h"
 #include "platform/locale.h"
 #include "platform/profile_files.h"
 #include "platform/registry.h"
@@ -18,6 +19,8 @@ struct Platform {
   ShellLinks& links;
   // A bundle built without profile files refuses every profile call.
   ProfileFiles& profiles = ProfileFiles::None();
+  // A bundle built without version resources finds none.
+  FileVersions& versions = FileVersions::None();
 };
 
 }  // namespace halvex::platform

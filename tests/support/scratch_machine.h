@@ -13,6 +13,7 @@
 #include "platform/substitute/fixed_clock.h"
 #include "platform/substitute/host_file_system.h"
 #include "platform/substitute/memory_registry.h"
+#include "platform/substitute/substitute_file_versions.h"
 #include "platform/substitute/substitute_locale.h"
 #include "platform/substitute/substitute_profile_files.h"
 #include "platform/substitute/substitute_shell_links.h"
@@ -62,9 +63,10 @@ class ScratchMachine {
   platform::substitute::FixedClock clock;
   platform::substitute::SubstituteShellLinks links{files_};
   platform::substitute::SubstituteProfileFiles profiles{files_};
+  platform::substitute::SubstituteFileVersions versions{files_};
 
  private:
-  platform::Platform platform_{registry, files_, locale, clock, links, profiles};
+  platform::Platform platform_{registry, files_, locale, clock, links, profiles, versions};
 };
 
 }  // namespace halvex::testing

@@ -11,6 +11,7 @@
 
 #include "platform/substitute/attributes_ini.h"
 #include "platform/substitute/reg_file_reader.h"
+#include "platform/substitute/versions_ini.h"
 
 namespace halvex::platform::substitute {
 namespace fs = std::filesystem;
@@ -180,6 +181,18 @@ MachineFolderResult LoadMachineFolder(const fs::path& folder, const fs::path& wo
     overrides = std::get<std::vector<AttributeOverride>>(std::move(parsed));
   }
 
+  VersionTable versions;
+  const fs::path versionsPath = folder / "versions.ini";
+  if (Exists(versionsPath)) {
+    const std::optional<std::string> text = ReadHostFile(versionsPath);
+    if (!text) return MachineFolderError{versionsPath, 0, "cannot be read"};
+    VersionsIniResult parsed = ParseVersionsIni(*text);
+    if (const LineError* wrong = std::get_if<LineError>(&parsed)) {
+      return MachineFolderError{versionsPath, wrong->line, wrong->message};
+    }
+    versions = std::get<VersionTable>(std::move(parsed));
+  }
+
   const fs::path registryPath = folder / "registry.reg";
   const std::optional<std::string> registryText = ReadHostFile(registryPath);
   if (!registryText) {
@@ -206,6 +219,7 @@ MachineFolderResult LoadMachineFolder(const fs::path& folder, const fs::path& wo
   }
   // From here on the machine owns the working folder and removes it on any error.
   auto machine = std::make_unique<SubstituteMachine>(settings, folder, *working);
+  machine->versions().SetTable(std::move(versions));
   for (const auto& [letter, source] : std::get<std::map<char, fs::path>>(driveFolders)) {
     CopyTree(source, *working / std::string(1, letter), error);
     if (error) return MachineFolderError{source, 0, "cannot be copied: " + error.message()};

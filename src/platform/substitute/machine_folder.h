@@ -5,6 +5,7 @@
 //   DIR/drives/C/...     the files of drive C:, likewise for every other drive
 //   DIR/machine.ini      optional: platform, version, folders, code page, clock, drives
 //   DIR/attributes.ini   optional: attributes and times of files and folders
+//   DIR/versions.ini     optional: version resources of files
 // The drives are copied into a working folder of the machine's own, so that what the logic
 // changes never touches DIR; the copy goes when the machine goes.
 #include <cstdint>
@@ -18,6 +19,7 @@
 #include "platform/substitute/host_file_system.h"
 #include "platform/substitute/machine_ini.h"
 #include "platform/substitute/memory_registry.h"
+#include "platform/substitute/substitute_file_versions.h"
 #include "platform/substitute/substitute_locale.h"
 #include "platform/substitute/substitute_profile_files.h"
 #include "platform/substitute/substitute_shell_links.h"
@@ -45,9 +47,12 @@ class SubstituteMachine {
   FixedClock& clock() { return clock_; }
   SubstituteShellLinks& links() { return links_; }
   SubstituteProfileFiles& profiles() { return profiles_; }
+  SubstituteFileVersions& versions() { return versions_; }
   const MachineFacts& facts() const { return facts_; }
   // What the logic is handed: every service of this machine.
-  Platform platform() { return Platform{registry_, files_, locale_, clock_, links_, profiles_}; }
+  Platform platform() {
+    return Platform{registry_, files_, locale_, clock_, links_, profiles_, versions_};
+  }
 
   // Kept for writing the machine back to its folder.
   const MachineSettings& settings() const { return settings_; }
@@ -67,6 +72,7 @@ class SubstituteMachine {
   SubstituteShellLinks links_;
   MachineFacts facts_;
   SubstituteProfileFiles profiles_{files_};
+  SubstituteFileVersions versions_{files_};
 };
 
 // Why a machine folder did not load: the file, the line in it (0 when no line is to blame).

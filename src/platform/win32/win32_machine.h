@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_file_versions.h"
 #include "platform/win32/win32_locale.h"
 #include "platform/win32/win32_process_runner.h"
 #include "platform/win32/win32_profile_files.h"
@@ -21,7 +22,8 @@ struct Win32Machine {
   Win32ShellLinks links;
   Win32ProcessRunner registryEditor;
   Win32ProfileFiles profiles;
-  Platform platform{registry, files, locale, clock, links, profiles};
+  Win32FileVersions versions;
+  Platform platform{registry, files, locale, clock, links, profiles, versions};
 
   Win32Machine() = default;
   Win32Machine(const Win32Machine&) = delete;
