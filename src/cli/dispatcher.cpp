@@ -17,6 +17,11 @@ VerbResult VerbCall::Fail(const std::string& reason) {
   return VerbResult::Failed;
 }
 
+VerbResult VerbCall::Refuse(const std::string& reason) {
+  cli::Fail(console, reason, kExitUsage);
+  return VerbResult::Refused;
+}
+
 int ExitCode(VerbResult result) {
   switch (result) {
     case VerbResult::Done:
@@ -25,6 +30,8 @@ int ExitCode(VerbResult result) {
     case VerbResult::Found:
     case VerbResult::Failed:
       return kExitFailure;
+    case VerbResult::Refused:
+      return kExitUsage;
   }
   return kExitFailure;
 }

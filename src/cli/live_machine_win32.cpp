@@ -1,5 +1,6 @@
 // On Windows the live machine is the system itself, through the Win32 bindings.
 #include "cli/machine_access.h"
+#include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_machine.h"
 #include "platform/win32/win32_platform_class.h"
 
@@ -15,9 +16,11 @@ class LiveMachine final : public Machine {
   platform::ProcessRunner& processes() override { return machine_.registryEditor; }
   // The live registry and files change as the logic changes them.
   std::optional<std::string> SaveChanges() override { return std::nullopt; }
+  platform::ProcessStarter* programStarter() override { return &starter_; }
 
  private:
   platform::win32::Win32Machine machine_;
+  platform::win32::Win32ProcessStarter starter_;
 };
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "platform/platform.h"
 #include "platform/platform_class.h"
 #include "platform/process_runner.h"
+#include "platform/process_starter.h"
 
 namespace halvex::cli {
 
@@ -27,6 +28,9 @@ class Machine {
   // Makes the changes last: a machine folder writes its registry and drives back into DIR;
   // the live system has nothing to do. The error is one line saying what could not be saved.
   [[nodiscard]] virtual std::optional<std::string> SaveChanges() = 0;
+  // Starts other programs without waiting for them (an uninstaller): the live system's shell.
+  // None for a machine folder, whose programs cannot run.
+  virtual platform::ProcessStarter* programStarter() { return nullptr; }
 };
 
 // The machine folder when one is given, else the live system. The error is one line saying why
