@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "platform/platform_class.h"
+#include "tools/installed_programs/installed_manage_form.h"
 #include "tools/tool_window.h"
 #include "ui/program_services.h"
 
@@ -80,7 +81,7 @@ inline constexpr std::array<ToolEntry, kToolCount> kTools{{
      .linkCaption = "Add/Remove",
      .pairCaption = "Add/Remove Programs Manager",
      .windowClass = "TInstalledManageForm",
-     .makeWindow = kUnbuilt,
+     .makeWindow = MakeInstalledManageWindow,
      .cliVerb = "programs"},
     {.kind = ToolKind::JunkFilesCleaner,
      .linkName = "abSystemCleanBtn",
