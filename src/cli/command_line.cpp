@@ -51,7 +51,7 @@ std::variant<CommandLine, UsageError> ParseVerbWords(const Verb& verb,
     }
     const VerbOption* option = FindOption(verb, word);
     if (option == nullptr) {
-      if (word.starts_with("--") || verb.operand.empty() || (line.operand && !verb.moreOperands)) {
+      if (verb.operand.empty() || word.starts_with("--") || (line.operand && !verb.moreOperands)) {
         return UsageError{DoesNotKnow(verb, word)};
       }
       if (line.operand) {

@@ -1,8 +1,10 @@
 // On Windows the live machine is the system itself, through the Win32 bindings.
 #include "cli/machine_access.h"
 #include "platform/win32/win32_desktop.h"
+#include "platform/win32/win32_http_client.h"
 #include "platform/win32/win32_machine.h"
 #include "platform/win32/win32_platform_class.h"
+#include "platform/win32/win32_restore_points.h"
 
 namespace halvex::cli {
 namespace {
@@ -16,10 +18,14 @@ class LiveMachine final : public Machine {
   platform::ProcessRunner& processes() override { return machine_.registryEditor; }
   // The live registry and files change as the logic changes them.
   std::optional<std::string> SaveChanges() override { return std::nullopt; }
+  platform::RestorePointService* restorePoints() override { return &restorePoints_; }
+  platform::HttpClient* network() override { return &http_; }
   platform::ProcessStarter* programStarter() override { return &starter_; }
 
  private:
   platform::win32::Win32Machine machine_;
+  platform::win32::Win32RestorePoints restorePoints_;
+  platform::win32::Win32HttpClient http_;
   platform::win32::Win32ProcessStarter starter_;
 };
 

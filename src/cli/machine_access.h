@@ -7,10 +7,12 @@
 #include <variant>
 #include <vector>
 
+#include "platform/http_client.h"
 #include "platform/platform.h"
 #include "platform/platform_class.h"
 #include "platform/process_runner.h"
 #include "platform/process_starter.h"
+#include "platform/restore_points.h"
 
 namespace halvex::cli {
 
@@ -31,6 +33,11 @@ class Machine {
   // Starts other programs without waiting for them (an uninstaller): the live system's shell.
   // None for a machine folder, whose programs cannot run.
   virtual platform::ProcessStarter* programStarter() { return nullptr; }
+
+  // The system restore service: the real one, or the machine folder's points.
+  virtual platform::RestorePointService* restorePoints() { return nullptr; }
+  // The network, for the files the tools fetch; a machine folder has none.
+  virtual platform::HttpClient* network() { return nullptr; }
 };
 
 // The machine folder when one is given, else the live system. The error is one line saying why

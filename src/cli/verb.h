@@ -31,7 +31,7 @@ enum class VerbResult {
   NothingFound,  // 0: a scan that found no problem
   Found,         // 1: a scan that found problems
   Failed,        // 1: anything failed (the verb said why)
-  Refused,       // 2: a call the verb cannot carry out as given (the verb said why)
+  Refused,       // 2: the call cannot be carried out as given (the verb said why)
 };
 
 struct Verb;
@@ -44,8 +44,8 @@ struct CommandLine {
   bool json = false;
   std::optional<std::string> operand = {};  // the verb's operand, such as restore's FILE
   std::vector<std::pair<std::string, std::string>> options = {};  // in order; a flag's value is ""
-  // The words after the operand, for a verb that takes more (Verb::moreOperands).
-  std::vector<std::string> moreOperands = {};
+  std::vector<std::string> moreOperands =
+      {};  // the words after the operand, for verbs that take them
 
   bool Has(std::string_view option) const;
   std::vector<std::string> Values(std::string_view option) const;
@@ -69,8 +69,7 @@ class VerbCall {
 
   // Prints "halvex-cli: <reason>" to standard error; answers Failed.
   VerbResult Fail(const std::string& reason);
-  // The same for a call that is wrong as given, such as a sub-command it does not know or one
-  // that needs the live system; answers Refused.
+  // Prints "halvex-cli: <reason>" to standard error; answers Refused.
   VerbResult Refuse(const std::string& reason);
   // Says that the verb changed the machine, so the dispatcher saves it once it ends.
   void MachineChanged() { machineChanged_ = true; }
@@ -92,6 +91,7 @@ struct Verb {
   // as the operand's own text says.
   bool moreOperands = false;
   VerbResult (*run)(VerbCall& call) = nullptr;
+  bool moreOperands = false;  // words after the operand are operands too (activex lock ID...)
 };
 
 using VerbList = std::span<const Verb* const>;

@@ -14,6 +14,7 @@ Win32Program::Win32Program()
                 .schedulers = schedulers_,
                 .windows = windows_,
                 .busy = busy_,
-                .updateServer = std::string(model::kUpdateServer)} {}
+                .updateServer = std::string(model::kUpdateServer),
+                .restorePoints = restorePoints_} {}
 
 }  // namespace halvex::gui

@@ -9,7 +9,10 @@
 #include <memory>
 
 #include "platform/platform_class.h"
+#include "tools/activex_blocker/malignant_form.h"
+#include "tools/activex_reregister/reg_dll_form.h"
 #include "tools/installed_programs/installed_manage_form.h"
+#include "tools/restore_points/sys_restore_form.h"
 #include "tools/tool_window.h"
 #include "ui/program_services.h"
 
@@ -124,7 +127,7 @@ inline constexpr std::array<ToolEntry, kToolCount> kTools{{
      .linkCaption = "Block activeX",
      .pairCaption = "Block activeX",
      .windowClass = "TFormMalignant",
-     .makeWindow = kUnbuilt,
+     .makeWindow = MakeMalignantWindow,
      .cliVerb = "activex"},
     {.kind = ToolKind::TweakMemory,
      .linkName = "abTweakRAMBtn",
@@ -138,7 +141,7 @@ inline constexpr std::array<ToolEntry, kToolCount> kTools{{
      .linkCaption = "Restore Point",
      .pairCaption = "System Restore Point",
      .windowClass = "TSysRestoreForm",
-     .makeWindow = kUnbuilt,
+     .makeWindow = MakeSysRestoreWindow,
      .cliVerb = "restorepoints",
      .platform = {.ntFamilyOnly = true,
                   .windows95Message = "System Restore Point for Windows 2000 and XP!"}},
@@ -147,7 +150,7 @@ inline constexpr std::array<ToolEntry, kToolCount> kTools{{
      .linkCaption = "Register ActiveX",
      .pairCaption = "Register ActiveX",
      .windowClass = "TFormRegDll",
-     .makeWindow = kUnbuilt,
+     .makeWindow = MakeRegDllWindow,
      .cliVerb = "reregister"},
     {.kind = ToolKind::ErrorUtilities,
      .linkName = "abServiceOptimizeBtn",

@@ -10,6 +10,7 @@
 #include "platform/http_client.h"
 #include "platform/platform.h"
 #include "platform/process_runner.h"
+#include "platform/restore_points.h"
 #include "platform/task_scheduler.h"
 #include "ui/busy_state.h"
 #include "ui/window_system.h"
@@ -27,6 +28,8 @@ struct ProgramServices {
   BusyState& busy;
   // Where the update check, the ActiveX list and the error list are fetched from.
   std::string updateServer;
+  // The system restore service (the restore point tool).
+  platform::RestorePointService& restorePoints;
 };
 
 }  // namespace halvex::ui
