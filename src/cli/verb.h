@@ -87,9 +87,6 @@ struct Verb {
   std::string_view usage = {};          // what the verb does: the help's lines, separated by '\n'
   std::span<const VerbOption> options = {};  // beside --machine, which every verb takes
   bool writesJson = false;                   // whether it takes --json
-  // Whether words after the operand are taken (CommandLine::moreOperands), shown in the help
-  // as the operand's own text says.
-  bool moreOperands = false;
   VerbResult (*run)(VerbCall& call) = nullptr;
   bool moreOperands = false;  // words after the operand are operands too (activex lock ID...)
 };

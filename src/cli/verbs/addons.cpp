@@ -124,7 +124,7 @@ extern const Verb kAddOnsVerb{
         "program folder's IEBackUp\\ (nothing is removed when it cannot be written), or\n"
         "lists those backups, newest first; halvex-cli restore FILE imports one.",
     .writesJson = true,
-    .moreOperands = true,
-    .run = RunAddOns};
+    .run = RunAddOns,
+    .moreOperands = true};
 
 }  // namespace halvex::cli

@@ -116,7 +116,7 @@ extern const Verb kProgramsVerb{
         "an entry's uninstall command without waiting for it (live system only).",
     .options = kOptions,
     .writesJson = true,
-    .moreOperands = true,
-    .run = RunPrograms};
+    .run = RunPrograms,
+    .moreOperands = true};
 
 }  // namespace halvex::cli
