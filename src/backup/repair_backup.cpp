@@ -1,6 +1,7 @@
 #include "backup/repair_backup.h"
 
 #include "backup/backup_names.h"
+#include "backup/checked_write.h"
 #include "backup/reg_export_header.h"
 #include "backup/reg_export_lines.h"
 #include "backup/registry_export.h"
@@ -20,15 +21,6 @@ ExportOutcome Export(RegistrySource source, const RepairTarget& target, RegExpor
     return ExportRegistryKeyTree(source, target.keyPath, file);
   }
   return ExportRegistryValue(source, target.keyPath, target.valueName, file);
-}
-
-// Writes the file and reads it back: only bytes that are on the disk count as a backup.
-bool WriteAndCheck(platform::FileSystem& files, const std::string& folder, const std::string& path,
-                   const std::string& bytes) {
-  if (!files.FolderExists(folder) && !files.CreateFolder(folder)) return false;
-  if (files.WriteFile(path, bytes) && files.ReadFile(path) == bytes) return true;
-  (void)files.DeleteFile(path);  // a part of a backup must not pass for one
-  return false;
 }
 
 }  // namespace
@@ -90,8 +82,8 @@ RepairBackupResult WriteRepairBackup(platform::Platform& platform,
   } else if (RegExportHeader(platformClass).empty()) {
     // No registry editor imports a file without its header line: it would be no backup.
     result.status = RepairBackupStatus::NotWritten;
-  } else if (!WriteAndCheck(platform.files, folder, result.path,
-                            RegExportFileBytes(file, platform.locale))) {
+  } else if (!WriteBackupFile(platform.files, folder, result.path,
+                              RegExportFileBytes(file, platform.locale))) {
     result.status = RepairBackupStatus::NotWritten;
   } else {
     result.status =

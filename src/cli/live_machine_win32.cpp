@@ -1,5 +1,6 @@
 // On Windows the live machine is the system itself, through the Win32 bindings.
 #include "cli/machine_access.h"
+#include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_http_client.h"
 #include "platform/win32/win32_machine.h"
 #include "platform/win32/win32_platform_class.h"
@@ -21,12 +22,14 @@ class LiveMachine final : public Machine {
   platform::RestorePointService* restorePoints() override { return &restorePoints_; }
   platform::HttpClient* network() override { return &http_; }
   platform::ServiceManager* services() override { return &services_; }
+  platform::ProcessStarter* programStarter() override { return &starter_; }
 
  private:
   platform::win32::Win32Machine machine_;
   platform::win32::Win32RestorePoints restorePoints_;
   platform::win32::Win32HttpClient http_;
   platform::win32::Win32ServiceManager services_;
+  platform::win32::Win32ProcessStarter starter_;
 };
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "platform/platform.h"
 #include "platform/platform_class.h"
 #include "platform/process_runner.h"
+#include "platform/process_starter.h"
 #include "platform/restore_points.h"
 #include "platform/service_manager.h"
 
@@ -30,6 +31,9 @@ class Machine {
   // Makes the changes last: a machine folder writes its registry and drives back into DIR;
   // the live system has nothing to do. The error is one line saying what could not be saved.
   [[nodiscard]] virtual std::optional<std::string> SaveChanges() = 0;
+  // Starts other programs without waiting for them (an uninstaller): the live system's shell.
+  // None for a machine folder, whose programs cannot run.
+  virtual platform::ProcessStarter* programStarter() { return nullptr; }
 
   // The system restore service: the real one, or the machine folder's points.
   virtual platform::RestorePointService* restorePoints() { return nullptr; }

@@ -12,13 +12,15 @@ extern const Verb kOptimizeVerb;
 extern const Verb kErrorsVerb, kReportVerb;
 // The startup manager.
 extern const Verb kStartupVerb;
+// The add/remove programs manager, the Internet Explorer restore and the browser add-ons.
+extern const Verb kProgramsVerb, kBrowserVerb, kAddOnsVerb;
 
 namespace {
 
 const Verb* const kVerbs[] = {
-    &kScanVerb,     &kRepairVerb,  &kRestoreVerb,    &kBackupsVerb,
-    &kStartupVerb,  &kActiveXVerb, &kReregisterVerb, &kRestorePointsVerb,
-    &kOptimizeVerb, &kErrorsVerb,  &kReportVerb,
+    &kScanVerb,          &kRepairVerb,   &kRestoreVerb, &kBackupsVerb, &kStartupVerb,
+    &kProgramsVerb,      &kBrowserVerb,  &kAddOnsVerb,  &kActiveXVerb, &kReregisterVerb,
+    &kRestorePointsVerb, &kOptimizeVerb, &kErrorsVerb,  &kReportVerb,
 };
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "tools/activex_blocker/malignant_form.h"
 #include "tools/activex_reregister/reg_dll_form.h"
 #include "tools/error_utilities/error_fix_form.h"
+#include "tools/installed_programs/installed_manage_form.h"
 #include "tools/restore_points/sys_restore_form.h"
 #include "tools/tool_window.h"
 #include "ui/program_services.h"
@@ -84,7 +85,7 @@ inline constexpr std::array<ToolEntry, kToolCount> kTools{{
      .linkCaption = "Add/Remove",
      .pairCaption = "Add/Remove Programs Manager",
      .windowClass = "TInstalledManageForm",
-     .makeWindow = kUnbuilt,
+     .makeWindow = MakeInstalledManageWindow,
      .cliVerb = "programs"},
     {.kind = ToolKind::JunkFilesCleaner,
      .linkName = "abSystemCleanBtn",
