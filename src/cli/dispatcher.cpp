@@ -17,6 +17,11 @@ VerbResult VerbCall::Fail(const std::string& reason) {
   return VerbResult::Failed;
 }
 
+VerbResult VerbCall::UsageFail(const std::string& reason) {
+  cli::Fail(console, reason + " (try --help)", kExitUsage);
+  return VerbResult::UsageError;
+}
+
 int ExitCode(VerbResult result) {
   switch (result) {
     case VerbResult::Done:
@@ -25,6 +30,8 @@ int ExitCode(VerbResult result) {
     case VerbResult::Found:
     case VerbResult::Failed:
       return kExitFailure;
+    case VerbResult::UsageError:
+      return kExitUsage;
   }
   return kExitFailure;
 }

@@ -15,6 +15,8 @@ class LiveMachine final : public Machine {
   platform::ProcessRunner& processes() override { return machine_.registryEditor; }
   // The live registry and files change as the logic changes them.
   std::optional<std::string> SaveChanges() override { return std::nullopt; }
+  platform::ShellOperations& shell() override { return machine_.shell; }
+  platform::FileIdentities& identities() override { return machine_.identities; }
 
  private:
   platform::win32::Win32Machine machine_;

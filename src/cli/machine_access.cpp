@@ -31,6 +31,8 @@ class FolderMachine final : public Machine {
     if (!error) return std::nullopt;
     return error->Describe();
   }
+  platform::ShellOperations& shell() override { return machine_->shell(); }
+  platform::FileIdentities& identities() override { return machine_->identities(); }
 
  private:
   std::unique_ptr<platform::substitute::SubstituteMachine> machine_;

@@ -7,9 +7,11 @@
 #include <variant>
 #include <vector>
 
+#include "platform/file_identity.h"
 #include "platform/platform.h"
 #include "platform/platform_class.h"
 #include "platform/process_runner.h"
+#include "platform/shell_operations.h"
 
 namespace halvex::cli {
 
@@ -27,6 +29,9 @@ class Machine {
   // Makes the changes last: a machine folder writes its registry and drives back into DIR;
   // the live system has nothing to do. The error is one line saying what could not be saved.
   [[nodiscard]] virtual std::optional<std::string> SaveChanges() = 0;
+  // The shell the clean-up verbs recycle and move through, and the files' identities.
+  virtual platform::ShellOperations& shell() = 0;
+  virtual platform::FileIdentities& identities() = 0;
 };
 
 // The machine folder when one is given, else the live system. The error is one line saying why

@@ -31,6 +31,7 @@ enum class VerbResult {
   NothingFound,  // 0: a scan that found no problem
   Found,         // 1: a scan that found problems
   Failed,        // 1: anything failed (the verb said why)
+  UsageError,    // 2: the options contradict each other (the verb said how)
 };
 
 struct Verb;
@@ -66,6 +67,8 @@ class VerbCall {
 
   // Prints "halvex-cli: <reason>" to standard error; answers Failed.
   VerbResult Fail(const std::string& reason);
+  // Prints "halvex-cli: <reason> (try --help)" to standard error; answers UsageError.
+  VerbResult UsageFail(const std::string& reason);
   // Says that the verb changed the machine, so the dispatcher saves it once it ends.
   void MachineChanged() { machineChanged_ = true; }
   bool machineChanged() const { return machineChanged_; }

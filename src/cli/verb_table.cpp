@@ -4,14 +4,12 @@ namespace halvex::cli {
 
 // Each verb is one file of verbs/ that defines its row; a new verb adds its row here.
 extern const Verb kScanVerb, kRepairVerb, kRestoreVerb, kBackupsVerb;
+extern const Verb kJunkVerb, kDuplicatesVerb;
 
 namespace {
 
 const Verb* const kVerbs[] = {
-    &kScanVerb,
-    &kRepairVerb,
-    &kRestoreVerb,
-    &kBackupsVerb,
+    &kScanVerb, &kRepairVerb, &kRestoreVerb, &kBackupsVerb, &kJunkVerb, &kDuplicatesVerb,
 };
 
 }  // namespace

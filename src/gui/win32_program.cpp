@@ -14,6 +14,8 @@ Win32Program::Win32Program()
                 .schedulers = schedulers_,
                 .windows = windows_,
                 .busy = busy_,
-                .updateServer = std::string(model::kUpdateServer)} {}
+                .updateServer = std::string(model::kUpdateServer),
+                .shell = machine_.shell,
+                .identities = machine_.identities} {}
 
 }  // namespace halvex::gui

@@ -7,9 +7,11 @@
 #include <string>
 
 #include "platform/desktop.h"
+#include "platform/file_identity.h"
 #include "platform/http_client.h"
 #include "platform/platform.h"
 #include "platform/process_runner.h"
+#include "platform/shell_operations.h"
 #include "platform/task_scheduler.h"
 #include "ui/busy_state.h"
 #include "ui/window_system.h"
@@ -27,6 +29,10 @@ struct ProgramServices {
   BusyState& busy;
   // Where the update check, the ActiveX list and the error list are fetched from.
   std::string updateServer;
+  // The clean-up tools' shell (Recycle Bin, moves, drive names, folder picker) and the files'
+  // identities.
+  platform::ShellOperations& shell;
+  platform::FileIdentities& identities;
 };
 
 }  // namespace halvex::ui

@@ -11,9 +11,11 @@
 
 #include "platform/platform.h"
 #include "platform/substitute/fixed_clock.h"
+#include "platform/substitute/host_file_identities.h"
 #include "platform/substitute/host_file_system.h"
 #include "platform/substitute/memory_registry.h"
 #include "platform/substitute/substitute_locale.h"
+#include "platform/substitute/substitute_shell.h"
 #include "platform/substitute/substitute_shell_links.h"
 
 namespace halvex::testing {
@@ -63,6 +65,12 @@ class ScratchMachine {
 
  private:
   platform::Platform platform_{registry, files_, locale, clock, links};
+
+ public:
+  // The shell, whose Recycle Bin is the host folder "recycled" beside the drives, and the
+  // files' identities.
+  platform::substitute::SubstituteShell shell{files_, root_ / "recycled"};
+  platform::substitute::HostFileIdentities identities{files_};
 };
 
 }  // namespace halvex::testing

@@ -56,7 +56,9 @@ class SubstituteProgram {
                                       .schedulers = schedulers,
                                       .windows = windows,
                                       .busy = busy,
-                                      .updateServer = kTestUpdateServer};
+                                      .updateServer = kTestUpdateServer,
+                                      .shell = machine.shell,
+                                      .identities = machine.identities};
 };
 
 }  // namespace halvex::testing

@@ -5,6 +5,7 @@
 //   DIR/drives/C/...     the files of drive C:, likewise for every other drive
 //   DIR/machine.ini      optional: platform, version, folders, code page, clock, drives
 //   DIR/attributes.ini   optional: attributes and times of files and folders
+//   DIR/recycled/        what the program moved to the Recycle Bin (written back, never read)
 // The drives are copied into a working folder of the machine's own, so that what the logic
 // changes never touches DIR; the copy goes when the machine goes.
 #include <cstdint>
@@ -15,10 +16,12 @@
 
 #include "platform/platform.h"
 #include "platform/substitute/fixed_clock.h"
+#include "platform/substitute/host_file_identities.h"
 #include "platform/substitute/host_file_system.h"
 #include "platform/substitute/machine_ini.h"
 #include "platform/substitute/memory_registry.h"
 #include "platform/substitute/substitute_locale.h"
+#include "platform/substitute/substitute_shell.h"
 #include "platform/substitute/substitute_shell_links.h"
 
 namespace halvex::platform::substitute {
@@ -44,6 +47,10 @@ class SubstituteMachine {
   FixedClock& clock() { return clock_; }
   SubstituteShellLinks& links() { return links_; }
   const MachineFacts& facts() const { return facts_; }
+  // The shell (its Recycle Bin is the working folder's "recycled", saved back to
+  // DIR/recycled) and the files' identities.
+  SubstituteShell& shell() { return shell_; }
+  HostFileIdentities& identities() { return identities_; }
   // What the logic is handed: every service of this machine.
   Platform platform() { return Platform{registry_, files_, locale_, clock_, links_}; }
 
@@ -64,6 +71,8 @@ class SubstituteMachine {
   FixedClock clock_;
   SubstituteShellLinks links_;
   MachineFacts facts_;
+  SubstituteShell shell_;
+  HostFileIdentities identities_;
 };
 
 // Why a machine folder did not load: the file, the line in it (0 when no line is to blame).

@@ -4,11 +4,13 @@
 // and the live halvex-cli both run on this one.
 #include "platform/platform.h"
 #include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_file_identities.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_locale.h"
 #include "platform/win32/win32_process_runner.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell_links.h"
+#include "platform/win32/win32_shell_operations.h"
 
 namespace halvex::platform::win32 {
 
@@ -20,6 +22,8 @@ struct Win32Machine {
   Win32ShellLinks links;
   Win32ProcessRunner registryEditor;
   Platform platform{registry, files, locale, clock, links};
+  Win32ShellOperations shell;
+  Win32FileIdentities identities;
 
   Win32Machine() = default;
   Win32Machine(const Win32Machine&) = delete;
