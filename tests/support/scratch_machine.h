@@ -23,6 +23,9 @@ namespace halvex::testing {
 struct ScratchDrive {
   char letter;
   platform::DriveType type;
+  // A folder of another drive ("C:\Data") that this letter shows, as a second drive letter
+  // onto one folder does; empty for a drive of its own.
+  std::string onto = {};
 };
 
 class ScratchMachine {
