@@ -52,8 +52,9 @@ std::variant<std::vector<DriveScan>, std::string> ScanDrives(
       tools::junk_files::LoadJunkTypes(platform.files);
   if (!types) return std::string(tools::junk_files::kJunkFileName) + " cannot be read";
   tools::cleanup::WalkTurns noTurns(platform.clock, {}, {});
+  const tools::cleanup::ProtectedPaths protection(services);
   tools::junk_files::JunkScan scan(platform, tools::junk_files::TickedPatterns(*types, {}),
-                                   noTurns);
+                                   protection, noTurns);
   std::vector<DriveScan> scans;
   for (const tools::cleanup::FixedDrive& drive : std::get<0>(chosen)) {
     DriveScan result;

@@ -40,9 +40,11 @@ std::vector<std::string> TickedPatterns(const std::vector<JunkType>& types,
 }
 
 JunkScan::JunkScan(platform::Platform& platform, std::vector<std::string> patterns,
-                   cleanup::WalkTurns& turns, std::function<void(const std::string&)> showPath)
+                   const cleanup::ProtectedPaths& protection, cleanup::WalkTurns& turns,
+                   std::function<void(const std::string&)> showPath)
     : platform_(platform),
       patterns_(std::move(patterns)),
+      protection_(protection),
       turns_(turns),
       showPath_(std::move(showPath)) {}
 
@@ -65,7 +67,7 @@ void JunkScan::ScanFolder(const std::string& folder, std::vector<TTempFileInfo>&
     }
     for (const std::string& pattern : patterns_) {
       if (MatchJunkType(entry.name, pattern)) {
-        found.push_back({entry.name, path, entry.size});
+        if (!protection_.Protects(path)) found.push_back({entry.name, path, entry.size});
         break;
       }
     }

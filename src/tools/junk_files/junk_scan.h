@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "tools/cleanup/protected_paths.h"
 #include "tools/cleanup/walk_turns.h"
 #include "tools/junk_files/junk_types.h"
 
@@ -38,9 +39,11 @@ std::vector<std::string> TickedPatterns(const std::vector<JunkType>& types,
 class JunkScan {
  public:
   // `showPath` gets each entered or shown entry's path (the scan page's message line); it may
-  // be empty.
+  // be empty. A file no clean-up may remove (the program's own readme.txt) is not found: it
+  // could only ever fail.
   JunkScan(platform::Platform& platform, std::vector<std::string> patterns,
-           cleanup::WalkTurns& turns, std::function<void(const std::string&)> showPath = {});
+           const cleanup::ProtectedPaths& protection, cleanup::WalkTurns& turns,
+           std::function<void(const std::string&)> showPath = {});
 
   // Walks `folder` ("C:" for a drive) and all below it, appending what it finds; ends at the
   // next entry once a stop is requested.
@@ -49,6 +52,7 @@ class JunkScan {
  private:
   platform::Platform& platform_;
   std::vector<std::string> patterns_;
+  const cleanup::ProtectedPaths& protection_;
   cleanup::WalkTurns& turns_;
   std::function<void(const std::string&)> showPath_;
 };
