@@ -23,6 +23,8 @@ class LiveMachine final : public Machine {
   platform::HttpClient* network() override { return &http_; }
   platform::ServiceManager* services() override { return &services_; }
   platform::ProcessStarter* programStarter() override { return &starter_; }
+  platform::ShellOperations& shell() override { return machine_.shell; }
+  platform::FileIdentities& identities() override { return machine_.identities; }
 
  private:
   platform::win32::Win32Machine machine_;

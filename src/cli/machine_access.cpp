@@ -35,6 +35,8 @@ class FolderMachine final : public Machine {
   }
   platform::RestorePointService* restorePoints() override { return &restorePoints_; }
   platform::ServiceManager* services() override { return &services_; }
+  platform::ShellOperations& shell() override { return machine_->shell(); }
+  platform::FileIdentities& identities() override { return machine_->identities(); }
 
  private:
   std::unique_ptr<platform::substitute::SubstituteMachine> machine_;

@@ -7,6 +7,7 @@
 #include <variant>
 #include <vector>
 
+#include "platform/file_identity.h"
 #include "platform/http_client.h"
 #include "platform/platform.h"
 #include "platform/platform_class.h"
@@ -14,6 +15,7 @@
 #include "platform/process_starter.h"
 #include "platform/restore_points.h"
 #include "platform/service_manager.h"
+#include "platform/shell_operations.h"
 
 namespace halvex::cli {
 
@@ -41,6 +43,9 @@ class Machine {
   virtual platform::HttpClient* network() { return nullptr; }
   // The service control manager: the system's, or the machine folder's over its registry.
   virtual platform::ServiceManager* services() { return nullptr; }
+  // The shell the clean-up verbs recycle and move through, and the files' identities.
+  virtual platform::ShellOperations& shell() = 0;
+  virtual platform::FileIdentities& identities() = 0;
 };
 
 // The machine folder when one is given, else the live system. The error is one line saying why

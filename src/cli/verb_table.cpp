@@ -4,23 +4,20 @@ namespace halvex::cli {
 
 // Each verb is one file of verbs/ that defines its row; a new verb adds its row here.
 extern const Verb kScanVerb, kRepairVerb, kRestoreVerb, kBackupsVerb;
-// The ActiveX blocker, re-registration and restore points.
-extern const Verb kActiveXVerb, kReregisterVerb, kRestorePointsVerb;
-// The system speed optimizer and the memory tweaker.
-extern const Verb kOptimizeVerb;
-// The error utilities and the error report.
-extern const Verb kErrorsVerb, kReportVerb;
-// The startup manager.
-extern const Verb kStartupVerb;
-// The add/remove programs manager, the Internet Explorer restore and the browser add-ons.
-extern const Verb kProgramsVerb, kBrowserVerb, kAddOnsVerb;
+// The tools' verbs, in the order of the tool table; the speed optimizer and the memory tweaker
+// share one.
+extern const Verb kStartupVerb, kProgramsVerb, kJunkVerb, kBrowserVerb, kAddOnsVerb, kOptimizeVerb,
+    kActiveXVerb, kRestorePointsVerb, kReregisterVerb, kErrorsVerb, kDuplicatesVerb;
+// The error report mail.
+extern const Verb kReportVerb;
 
 namespace {
 
 const Verb* const kVerbs[] = {
-    &kScanVerb,          &kRepairVerb,   &kRestoreVerb, &kBackupsVerb, &kStartupVerb,
-    &kProgramsVerb,      &kBrowserVerb,  &kAddOnsVerb,  &kActiveXVerb, &kReregisterVerb,
-    &kRestorePointsVerb, &kOptimizeVerb, &kErrorsVerb,  &kReportVerb,
+    &kScanVerb,       &kRepairVerb,   &kRestoreVerb,    &kBackupsVerb,
+    &kStartupVerb,    &kProgramsVerb, &kJunkVerb,       &kBrowserVerb,
+    &kAddOnsVerb,     &kOptimizeVerb, &kActiveXVerb,    &kRestorePointsVerb,
+    &kReregisterVerb, &kErrorsVerb,   &kDuplicatesVerb, &kReportVerb,
 };
 
 }  // namespace

@@ -18,6 +18,8 @@ Win32Program::Win32Program()
                 .updateServer = std::string(model::kUpdateServer),
                 .restorePoints = restorePoints_,
                 .smtp = smtp_,
-                .processors = platform::win32::QueryProcessors()} {}
+                .processors = platform::win32::QueryProcessors(),
+                .shell = machine_.shell,
+                .identities = machine_.identities} {}
 
 }  // namespace halvex::gui

@@ -7,11 +7,13 @@
 #include <string>
 
 #include "platform/desktop.h"
+#include "platform/file_identity.h"
 #include "platform/http_client.h"
 #include "platform/platform.h"
 #include "platform/process_runner.h"
 #include "platform/restore_points.h"
 #include "platform/smtp_client.h"
+#include "platform/shell_operations.h"
 #include "platform/task_scheduler.h"
 #include "ui/busy_state.h"
 #include "ui/window_system.h"
@@ -35,6 +37,10 @@ struct ProgramServices {
   // The error report mail: the SMTP client, and the processors the report's body names.
   platform::SmtpClient& smtp;
   platform::ProcessorFacts processors{};
+  // The clean-up tools' shell (Recycle Bin, moves, drive names, folder picker) and the files'
+  // identities.
+  platform::ShellOperations& shell;
+  platform::FileIdentities& identities;
 };
 
 }  // namespace halvex::ui

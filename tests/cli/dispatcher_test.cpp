@@ -21,6 +21,10 @@ class CountingMachine final : public Machine {
     ++saves_;
     return saveError_;
   }
+  platform::ShellOperations& shell() override { throw std::logic_error("no shell in this test"); }
+  platform::FileIdentities& identities() override {
+    throw std::logic_error("no identities in this test");
+  }
 
  private:
   int& saves_;

@@ -22,9 +22,8 @@ fs::path MakeScratchRoot() {
   static std::atomic<unsigned> counter{0};
   const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
   for (int attempt = 0; attempt < 100; ++attempt) {
-    const fs::path root = fs::temp_directory_path() /
-                          ("halvex-scratch-" + std::to_string(stamp) + "-" +
-                           std::to_string(counter++));
+    const fs::path root = fs::temp_directory_path() / ("halvex-scratch-" + std::to_string(stamp) +
+                                                       "-" + std::to_string(counter++));
     std::error_code error;
     if (fs::create_directory(root, error)) return root;
   }
@@ -37,6 +36,10 @@ std::vector<HostDrive> HostDrives(const fs::path& root, const std::vector<Scratc
     HostDrive host;
     host.letter = drive.letter;
     host.folder = root / std::string(1, drive.letter);
+    if (const auto onto = platform::substitute::ParseWindowsPath(drive.onto)) {
+      host.folder = root / std::string(1, onto->drive);
+      for (const std::string& name : onto->names) host.folder /= name;
+    }
     host.type = drive.type;
     hostDrives.push_back(host);
   }

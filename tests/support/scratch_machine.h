@@ -11,11 +11,13 @@
 
 #include "platform/platform.h"
 #include "platform/substitute/fixed_clock.h"
+#include "platform/substitute/host_file_identities.h"
 #include "platform/substitute/host_file_system.h"
 #include "platform/substitute/memory_registry.h"
 #include "platform/substitute/substitute_file_versions.h"
 #include "platform/substitute/substitute_locale.h"
 #include "platform/substitute/substitute_profile_files.h"
+#include "platform/substitute/substitute_shell.h"
 #include "platform/substitute/substitute_shell_links.h"
 
 namespace halvex::testing {
@@ -23,6 +25,9 @@ namespace halvex::testing {
 struct ScratchDrive {
   char letter;
   platform::DriveType type;
+  // A folder of another drive ("C:\Data") that this letter shows, as a second drive letter
+  // onto one folder does; empty for a drive of its own.
+  std::string onto = {};
 };
 
 class ScratchMachine {
@@ -67,6 +72,12 @@ class ScratchMachine {
 
  private:
   platform::Platform platform_{registry, files_, locale, clock, links, profiles, versions};
+
+ public:
+  // The shell, whose Recycle Bin is the host folder "recycled" beside the drives, and the
+  // files' identities.
+  platform::substitute::SubstituteShell shell{files_, root_ / "recycled"};
+  platform::substitute::HostFileIdentities identities{files_};
 };
 
 }  // namespace halvex::testing

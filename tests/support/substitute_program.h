@@ -64,7 +64,9 @@ class SubstituteProgram {
                                       .updateServer = kTestUpdateServer,
                                       .restorePoints = restorePoints,
                                       .smtp = mailServer,
-                                      .processors = kTestProcessors};
+                                      .processors = kTestProcessors,
+                                      .shell = machine.shell,
+                                      .identities = machine.identities};
 };
 
 }  // namespace halvex::testing

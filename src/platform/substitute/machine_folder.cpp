@@ -137,7 +137,9 @@ SubstituteMachine::SubstituteMachine(const MachineSettings& settings, fs::path s
       locale_(codePage_),
       clock_(settings.now, settings.utcOffsetMinutes),
       links_(files_, codePage_),
-      facts_{settings.platformClass, settings.majorVersion, settings.minorVersion} {}
+      facts_{settings.platformClass, settings.majorVersion, settings.minorVersion},
+      shell_(files_, workingFolder_ / "recycled", settings.userFolders),
+      identities_(files_) {}
 
 SubstituteMachine::~SubstituteMachine() {
   std::error_code error;

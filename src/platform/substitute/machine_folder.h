@@ -6,6 +6,7 @@
 //   DIR/machine.ini      optional: platform, version, folders, code page, clock, drives
 //   DIR/attributes.ini   optional: attributes and times of files and folders
 //   DIR/versions.ini     optional: version resources of files
+//   DIR/recycled/        what the program moved to the Recycle Bin (written back, never read)
 // The drives are copied into a working folder of the machine's own, so that what the logic
 // changes never touches DIR; the copy goes when the machine goes.
 #include <cstdint>
@@ -16,12 +17,14 @@
 
 #include "platform/platform.h"
 #include "platform/substitute/fixed_clock.h"
+#include "platform/substitute/host_file_identities.h"
 #include "platform/substitute/host_file_system.h"
 #include "platform/substitute/machine_ini.h"
 #include "platform/substitute/memory_registry.h"
 #include "platform/substitute/substitute_file_versions.h"
 #include "platform/substitute/substitute_locale.h"
 #include "platform/substitute/substitute_profile_files.h"
+#include "platform/substitute/substitute_shell.h"
 #include "platform/substitute/substitute_shell_links.h"
 
 namespace halvex::platform::substitute {
@@ -49,6 +52,10 @@ class SubstituteMachine {
   SubstituteProfileFiles& profiles() { return profiles_; }
   SubstituteFileVersions& versions() { return versions_; }
   const MachineFacts& facts() const { return facts_; }
+  // The shell (its Recycle Bin is the working folder's "recycled", saved back to
+  // DIR/recycled) and the files' identities.
+  SubstituteShell& shell() { return shell_; }
+  HostFileIdentities& identities() { return identities_; }
   // What the logic is handed: every service of this machine.
   Platform platform() {
     return Platform{registry_, files_, locale_, clock_, links_, profiles_, versions_};
@@ -73,6 +80,8 @@ class SubstituteMachine {
   MachineFacts facts_;
   SubstituteProfileFiles profiles_{files_};
   SubstituteFileVersions versions_{files_};
+  SubstituteShell shell_;
+  HostFileIdentities identities_;
 };
 
 // Why a machine folder did not load: the file, the line in it (0 when no line is to blame).

@@ -123,6 +123,26 @@ std::optional<MachineFolderError> MirrorDrive(const fs::path& working, const fs:
   return std::nullopt;
 }
 
+// Adds what this run recycled to DIR/recycled; what earlier runs put there stays, and a file
+// of a name already there is kept as "name.2", "name.3", ...
+std::optional<MachineFolderError> KeepRecycled(SubstituteMachine& machine) {
+  const fs::path& bin = machine.shell().recycleBin();
+  std::error_code error;
+  if (!fs::is_directory(bin, error)) return std::nullopt;
+  const fs::path kept = machine.sourceFolder() / "recycled";
+  fs::create_directories(kept, error);
+  if (error) return MachineFolderError{kept, 0, "cannot be made: " + error.message()};
+  for (fs::directory_iterator it(bin, error), end; !error && it != end; it.increment(error)) {
+    fs::path target = kept / it->path().filename();
+    for (unsigned number = 2; fs::exists(target); ++number) {
+      target = kept / (it->path().filename().string() + "." + std::to_string(number));
+    }
+    fs::copy_file(it->path(), target, error);
+  }
+  if (error) return MachineFolderError{kept, 0, "cannot be written: " + error.message()};
+  return std::nullopt;
+}
+
 // The drive's folder below DIR/drives, in the case it has there (drives/c or drives/C).
 fs::path DriveFolder(const fs::path& drives, char letter) {
   std::error_code error;
@@ -145,6 +165,7 @@ std::optional<MachineFolderError> SaveMachineFolder(SubstituteMachine& machine) 
     if (!fs::is_directory(working, error)) continue;
     if (auto wrong = MirrorDrive(working, DriveFolder(drives, drive.letter))) return wrong;
   }
+  if (auto wrong = KeepRecycled(machine)) return wrong;
   return SaveAttributes(machine);
 }
 

@@ -2,7 +2,7 @@
 // Writing a substitute machine back into the folder it was loaded from, so that what the
 // logic changed (a repair, a restore, the backups it wrote) is there the next time:
 // DIR/registry.reg gets the whole registry, DIR/drives/<letter> the files of each drive, and
-// DIR/attributes.ini what the host cannot keep of them.
+// DIR/attributes.ini what the host cannot keep of them; DIR/recycled gains what was recycled.
 #include <optional>
 
 #include "platform/substitute/machine_folder.h"

@@ -55,6 +55,13 @@ Problem ParseFolder(std::string_view value, std::string& folder) {
   return std::nullopt;
 }
 
+// A profile folder, kept without a trailing backslash as the shell gives it.
+Problem ParseUserFolder(std::string_view value, std::string& folder) {
+  if (Problem problem = ParseFolder(value, folder)) return problem;
+  while (folder.size() > 3 && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
+  return std::nullopt;
+}
+
 Problem ParseCodePage(std::string_view value, MachineSettings& settings) {
   const auto number = ParseNumber<unsigned>(value);
   if (!number || CodePage::ForNumber(*number) == nullptr) {
@@ -101,6 +108,14 @@ const MachineKey kMachineKeys[] = {
     {"codepage", ParseCodePage},
     {"now", ParseNow},
     {"utcoffset", ParseUtcOffset},
+    {"profiles", [](std::string_view v,
+                    MachineSettings& s) { return ParseUserFolder(v, s.userFolders.profiles); }},
+    {"profile", [](std::string_view v,
+                   MachineSettings& s) { return ParseUserFolder(v, s.userFolders.profile); }},
+    {"desktop", [](std::string_view v,
+                   MachineSettings& s) { return ParseUserFolder(v, s.userFolders.desktop); }},
+    {"documents", [](std::string_view v,
+                     MachineSettings& s) { return ParseUserFolder(v, s.userFolders.documents); }},
 };
 
 struct DriveTypeName {

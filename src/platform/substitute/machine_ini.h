@@ -10,6 +10,7 @@
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/platform_class.h"
+#include "platform/shell_operations.h"
 #include "platform/substitute/fixed_clock.h"
 #include "platform/substitute/host_file_system.h"
 #include "platform/substitute/ini_lines.h"
@@ -32,6 +33,8 @@ struct MachineSettings {
   LocalTime now = kDefaultNow;
   int utcOffsetMinutes = 0;
   std::vector<DriveSettings> drives{DriveSettings{}};
+  // The profile folders the shell names ("profiles", "profile", "desktop", "documents").
+  UserFolders userFolders;
 
   const DriveSettings* FindDrive(char letter) const;
 };

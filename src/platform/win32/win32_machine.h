@@ -4,6 +4,7 @@
 // and the live halvex-cli both run on this one.
 #include "platform/platform.h"
 #include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_file_identities.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_file_versions.h"
 #include "platform/win32/win32_locale.h"
@@ -11,6 +12,7 @@
 #include "platform/win32/win32_profile_files.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell_links.h"
+#include "platform/win32/win32_shell_operations.h"
 
 namespace halvex::platform::win32 {
 
@@ -24,6 +26,8 @@ struct Win32Machine {
   Win32ProfileFiles profiles;
   Win32FileVersions versions;
   Platform platform{registry, files, locale, clock, links, profiles, versions};
+  Win32ShellOperations shell;
+  Win32FileIdentities identities;
 
   Win32Machine() = default;
   Win32Machine(const Win32Machine&) = delete;
