@@ -36,10 +36,11 @@ class ToolWindowTest : public ::testing::Test, protected SubstituteProgram {
   // The program's services with the registration program scripted.
   ScriptedRunner runner;
   ui::ProgramServices services{
-      programServices.platform, programServices.desktop,      runner,
-      programServices.http,     programServices.schedulers,   programServices.windows,
-      programServices.busy,     programServices.updateServer, programServices.restorePoints,
-      programServices.smtp,     programServices.processors};
+      programServices.platform,  programServices.desktop,      runner,
+      programServices.http,      programServices.schedulers,   programServices.windows,
+      programServices.busy,      programServices.updateServer, programServices.restorePoints,
+      programServices.smtp,      programServices.processors,   programServices.shell,
+      programServices.identities};
 };
 
 // --- TFormMalignant ---
