@@ -21,7 +21,45 @@ bool MakeFoldersOf(platform::FileSystem& files, std::string_view path) {
   return true;
 }
 
+// Walks one folder of the copies; `original` is the folder where its files were.
+void RestoreFolder(platform::FileSystem& files, const std::string& folder,
+                   const std::string& original, ShortcutRestore& restore) {
+  const auto entries = files.ListFolder(folder);
+  if (!entries) return;
+  for (const platform::FileEntry& entry : *entries) {
+    if (entry.name == "." || entry.name == "..") continue;
+    const std::string copy = folder + "\\" + entry.name;
+    const std::string shortcut = original + "\\" + entry.name;
+    if ((entry.attributes & platform::file_attribute::kDirectory) != 0) {
+      RestoreFolder(files, copy, shortcut, restore);
+    } else if (files.FileExists(shortcut) || files.FolderExists(shortcut)) {
+      restore.leftInPlace.push_back(shortcut);
+    } else if (MakeFoldersOf(files, shortcut) &&
+               files.CopyFile(copy, shortcut, /*failIfExists=*/true)) {
+      restore.restored.push_back(shortcut);
+    } else {
+      restore.failed.push_back(shortcut);
+    }
+  }
+}
+
 }  // namespace
+
+ShortcutRestore RestoreShortcutCopies(platform::FileSystem& files, std::string_view backupPath) {
+  ShortcutRestore restore;
+  const std::string copies = ShortcutCopiesFolder(backupPath);
+  const auto drives = files.ListFolder(copies.substr(0, copies.size() - 1));
+  if (!drives) return restore;
+  for (const platform::FileEntry& drive : *drives) {
+    // Only the drive letters' folders hold copies.
+    if (drive.name.size() != 1 || std::isalpha(static_cast<unsigned char>(drive.name[0])) == 0 ||
+        (drive.attributes & platform::file_attribute::kDirectory) == 0) {
+      continue;
+    }
+    RestoreFolder(files, copies + drive.name, drive.name + ":", restore);
+  }
+  return restore;
+}
 
 std::string ShortcutCopiesFolder(std::string_view backupPath) {
   std::string_view stem = backupPath;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/file_system.h"
 
@@ -23,5 +24,15 @@ std::optional<std::string> ShortcutCopyPath(std::string_view copiesFolder,
 // true only when the copy holds the shortcut's bytes. A copy that differs is deleted again.
 [[nodiscard]] bool CopyShortcut(platform::FileSystem& files, std::string_view copiesFolder,
                                 std::string_view shortcut);
+
+struct ShortcutRestore {
+  std::vector<std::string> restored;     // copied back to where they were
+  std::vector<std::string> leftInPlace;  // a file of that name exists now: it is left alone
+  std::vector<std::string> failed;       // could not be copied back
+};
+
+// Copies every shortcut kept beside the backup file back to its drive and path, making the
+// folders on the way; nothing when the backup has no copies.
+ShortcutRestore RestoreShortcutCopies(platform::FileSystem& files, std::string_view backupPath);
 
 }  // namespace halvex::backup
