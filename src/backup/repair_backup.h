@@ -2,6 +2,8 @@
 // The repair backup: before a repair changes anything, everything it is about to delete is
 // saved into a registry export file in "RepairBackup\" beside the executable, named
 // "_yyyymmdd_hhnnss.reg" after the local time, so that importing the file undoes the repair.
+// The shortcut files the repair deletes are copied into the folder of the same name beside it
+// (backup/shortcut_copies.h).
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -31,10 +33,15 @@ std::string RepairBackupFileName(const platform::LocalTime& time);
 std::vector<scan::RepairTarget> MarkedRegistryTargets(const model::ScanModel& model,
                                                       std::span<const int> resultRowSections);
 
+// The shortcut files the repair will delete: the marked problems of section 11, when its row is
+// listed.
+std::vector<scan::RepairTarget> MarkedShortcutTargets(const model::ScanModel& model,
+                                                      std::span<const int> resultRowSections);
+
 enum class RepairBackupStatus {
-  NothingToSave,  // no registry target, or none that still exists: no file, and no message
-  Written,        // the file holds every target that exists
-  Incomplete,     // the file is written, but targets that exist could not be read into it
+  NothingToSave,  // no target, or none that still exists: no file, and no message
+  Written,        // the file holds every registry target, and every shortcut has its copy
+  Incomplete,     // the file is written, but targets that exist could not be saved
   NotWritten,     // there was something to save, but no importable file could be written
 };
 
@@ -45,6 +52,9 @@ struct [[nodiscard]] RepairBackupResult {
   std::string path;
   std::size_t savedTargets = 0;    // targets in the file
   std::size_t unsavedTargets = 0;  // targets that exist but could not be read
+  // The shortcuts whose copies lie beside the file: only these may be deleted by the repair.
+  std::vector<std::string> copiedShortcuts;
+  std::size_t uncopiedShortcuts = 0;  // shortcuts that exist but could not be copied
 
   bool written() const {
     return status == RepairBackupStatus::Written || status == RepairBackupStatus::Incomplete;
@@ -58,16 +68,19 @@ struct [[nodiscard]] RepairBackupResult {
   std::string Folder() const;
 };
 
-// Exports each target (a value, or a whole key tree with all its values and subkeys; other kinds
-// are passed over) with the header of the platform class, and writes the file when it holds
-// anything. The file is read back before it counts as written. A platform class without a
-// header (undetermined, Win32s) writes nothing: its file could not be imported, so the backup
-// is NotWritten.
+// Exports each target (a value, or a whole key tree with all its values and subkeys) with the
+// header of the platform class, copies each file target that exists (a shortcut) into the
+// folder beside the file, and writes the file when it holds anything or shortcuts were copied:
+// a repair of shortcuts alone writes the header only, so that the backup lists show it. The
+// file is read back before it counts as written; without it the copies do not count either. A
+// platform class without a header (undetermined, Win32s) writes nothing: its file could not be
+// imported, so the backup is NotWritten.
 RepairBackupResult WriteRepairBackup(platform::Platform& platform,
                                      platform::PlatformClass platformClass,
                                      std::span<const scan::RepairTarget> targets);
 
-// The repair backup of the marked problems of the listed sections (MarkedRegistryTargets).
+// The repair backup of the marked problems of the listed sections (MarkedRegistryTargets and
+// MarkedShortcutTargets).
 RepairBackupResult WriteRepairBackup(platform::Platform& platform,
                                      platform::PlatformClass platformClass,
                                      const model::ScanModel& model,

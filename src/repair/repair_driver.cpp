@@ -96,6 +96,7 @@ RepairRun RunRepair(RepairServices services, std::span<const int> resultRowSecti
   }
 
   RepairContext context{services.platform, services.model, conversation.frontEnd()};
+  if (run.backupAttempted) context.copiedFiles = &run.backup.copiedShortcuts;
   {
     const RepairDialogScope dialog(conversation);
     RepairAllSections(context, resultRowSections);

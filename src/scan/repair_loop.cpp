@@ -1,5 +1,6 @@
 #include "scan/repair_loop.h"
 
+#include <algorithm>
 #include <exception>
 #include <string>
 
@@ -17,6 +18,17 @@ std::string_view ShownKeyPath(const SectionRow& row, std::string_view keyPath) {
   return keyPath;
 }
 
+namespace {
+
+// A file is deleted only when its copy lies in the repair backup, or when it is gone already.
+bool IsUncopiedFile(RepairContext& context, const RepairTarget& target) {
+  if (target.kind != RepairTarget::Kind::File || context.copiedFiles == nullptr) return false;
+  return std::ranges::find(*context.copiedFiles, target.filePath) == context.copiedFiles->end() &&
+         context.platform.files.FileExists(target.filePath);
+}
+
+}  // namespace
+
 void RepairSection(RepairContext& context, const SectionRow& row) {
   model::ScanModel& model = context.model;
   const model::TRegistryContents& problems =
@@ -33,8 +45,13 @@ void RepairSection(RepairContext& context, const SectionRow& row) {
     model.RepairContents.push_back(model::TRepairRec{shown, ""});
     std::string& status = model.RepairContents.back().Status;
     try {
-      const RepairOutcome outcome = PerformRepair(context.platform, row.routines.TargetOf(problem));
-      status = outcome == RepairOutcome::Failed ? kNotRepairedStatus : kRepairedStatus;
+      const RepairTarget target = row.routines.TargetOf(problem);
+      if (IsUncopiedFile(context, target)) {
+        status = kNotCopiedStatus;
+      } else {
+        const RepairOutcome outcome = PerformRepair(context.platform, target);
+        status = outcome == RepairOutcome::Failed ? kNotRepairedStatus : kRepairedStatus;
+      }
     } catch (const std::exception& error) {
       status = std::string("Error: ") + error.what();
       context.frontEnd.ShowRepairCount(model.RepairContents.size());

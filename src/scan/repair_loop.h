@@ -2,7 +2,9 @@
 // The standard repair loop that every section's repair runs: for each marked problem, show it,
 // record it, perform the section's repair target and say honestly how that went.
 #include <cstddef>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/scan_model.h"
 #include "platform/platform.h"
@@ -14,6 +16,9 @@ struct SectionRow;
 inline constexpr std::string_view kRepairedStatus = "Repaired Successfully";
 // Any status that contains "Error" is painted red in the finish list.
 inline constexpr std::string_view kNotRepairedStatus = "Error: could not be repaired";
+// A file the repair backup could not copy is left where it is: its deletion could not be undone.
+inline constexpr std::string_view kNotCopiedStatus =
+    "Error: not repaired, as no copy of the file could be saved in the repair backup";
 
 // What a running repair shows and asks of whoever runs it (the repair dialog, or halvex-cli).
 class RepairFrontEnd {
@@ -30,6 +35,9 @@ struct RepairContext {
   platform::Platform& platform;
   model::ScanModel& model;
   RepairFrontEnd& frontEnd;
+  // The files the repair backup copied, when a backup was written: any other file that exists is
+  // left in place. Null when the user turned the automatic backup off.
+  const std::vector<std::string>* copiedFiles = nullptr;
 };
 
 // Repairs the marked problems of the section's collection, appending one repair record per

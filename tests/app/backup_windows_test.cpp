@@ -92,6 +92,23 @@ TEST_F(BackupWindowsTest, RestoreAsksImportsAndSaysHowItWent) {
   EXPECT_EQ(messages.shown()[1].buttons, platform::MessageButtons::YesNo);
 }
 
+TEST_F(BackupWindowsTest, RestoreCopiesTheShortcutsBackAndNamesThoseItLeft) {
+  AddBackup("_20240131_142507.reg", kJan31);
+  const std::string copies = std::string(kFolder) + "_20240131_142507\\C\\";
+  machine.AddFile(copies + "Desktop\\gone.lnk", "copy of gone");
+  machine.AddFile(copies + "taken.lnk", "copy of taken");
+  machine.AddFile("C:\\taken.lnk", "made since");
+  sheet.ListRepairBackups();
+  sheet.BackupDataListView.SetSelectedIndex(0);
+  messages.AnswerNext(MessageAnswer::Yes);
+  ASSERT_TRUE(sheet.RestoreRegistryBtn.Click());
+  EXPECT_EQ(machine.Read("C:\\Desktop\\gone.lnk"), "copy of gone");
+  EXPECT_EQ(machine.Read("C:\\taken.lnk"), "made since");
+  EXPECT_THAT(Texts(), ElementsAre(app::kRestoreQuestion,
+                                   std::string(app::kShortcutsNotRestored) + "\rC:\\taken.lnk",
+                                   app::kRestoreDone));
+}
+
 TEST_F(BackupWindowsTest, ARestoreTheEditorRefusesIsReportedAsFailed) {
   const std::string path = AddBackup("_20240131_142507.reg", kJan31);
   ASSERT_TRUE(

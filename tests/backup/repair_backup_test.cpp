@@ -5,6 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "backup/shortcut_copies.h"
 #include "model/program_folder.h"
 #include "tests/support/scratch_machine.h"
 
@@ -225,6 +226,38 @@ TEST_F(RepairBackup, RecordsWhoseRepairChangesNothingAreNotSaved) {
       backup::WriteRepairBackup(machine.platform(), kNt, targets);
   EXPECT_EQ(result.status, RepairBackupStatus::NothingToSave);
   EXPECT_EQ(machine.Read(result.path), "<missing>");
+}
+
+// The shortcuts' round trip: copied beside the backup, deleted by the repair, and copied back
+// byte for byte; a file that has since taken a shortcut's place is left and named.
+TEST_F(RepairBackup, ShortcutCopiesComeBackByteForByteExceptOverAFileThatExistsNow) {
+  const std::string bytes("L\0\0\0\x01\x14\x02\0\xFF binary", 16);
+  machine.AddFile("C:\\Users\\Start Menu\\a.lnk", bytes);
+  machine.AddFile("C:\\b.lnk", "shortcut b");
+  const RepairTarget targets[] = {
+      {RepairTarget::Kind::File, {}, {}, "C:\\Users\\Start Menu\\a.lnk"},
+      {RepairTarget::Kind::File, {}, {}, "C:\\b.lnk"}};
+  const backup::RepairBackupResult result =
+      backup::WriteRepairBackup(machine.platform(), kNt, targets);
+  ASSERT_EQ(result.status, RepairBackupStatus::Written);
+  EXPECT_EQ(machine.Read(Folder() + "_20260115_120000\\C\\Users\\Start Menu\\a.lnk"), bytes);
+
+  ASSERT_TRUE(machine.files().DeleteFile("C:\\Users\\Start Menu\\a.lnk"));
+  ASSERT_TRUE(machine.files().DeleteFile("C:\\b.lnk"));
+  machine.AddFile("C:\\b.lnk", "made since");
+  const backup::ShortcutRestore restore =
+      backup::RestoreShortcutCopies(machine.files(), result.path);
+  EXPECT_THAT(restore.restored, ::testing::ElementsAre("C:\\Users\\Start Menu\\a.lnk"));
+  EXPECT_THAT(restore.leftInPlace, ::testing::ElementsAre("C:\\b.lnk"));
+  EXPECT_TRUE(restore.failed.empty());
+  EXPECT_EQ(machine.Read("C:\\Users\\Start Menu\\a.lnk"), bytes);
+  EXPECT_EQ(machine.Read("C:\\b.lnk"), "made since");
+}
+
+TEST_F(RepairBackup, ABackupWithoutShortcutsRestoresNoneOfThem) {
+  const backup::ShortcutRestore restore =
+      backup::RestoreShortcutCopies(machine.files(), Folder() + "_20260115_120000.reg");
+  EXPECT_TRUE(restore.restored.empty() && restore.leftInPlace.empty() && restore.failed.empty());
 }
 
 TEST(RepairBackupFileName, IsTheTimeStamp) {

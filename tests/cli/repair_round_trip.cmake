@@ -1,6 +1,7 @@
 # halvex-cli repair and restore on a copy of a machine folder, as a user runs them: the repair
 # prints what the golden file holds and writes its backup into the machine, the rescan finds
 # nothing, backups lists the backup, and restoring it gives back the registry the machine had
+# and the shortcuts the repair deleted, byte for byte
 # (compared with an untouched copy that was written back through a restore of an empty file,
 # so that both registry.reg files come from the same writer; lines are compared sorted, since
 # the in-memory registry lists a restored value after the others).
@@ -70,3 +71,16 @@ if(NOT restored STREQUAL original)
   message(FATAL_ERROR "after the restore the registry differs from the one before the repair:\n"
                       "restored: ${restored}\n\noriginal: ${original}")
 endif()
+
+# The shortcuts: those the repair deleted are back, and every shortcut is as it was.
+file(GLOB_RECURSE shortcuts RELATIVE "${HOST}/untouched/drives" "${HOST}/untouched/drives/*.lnk")
+foreach(shortcut IN LISTS shortcuts)
+  if(NOT EXISTS "${HOST}/repaired/drives/${shortcut}")
+    message(FATAL_ERROR "after the restore the shortcut ${shortcut} is still missing")
+  endif()
+  file(SHA256 "${HOST}/untouched/drives/${shortcut}" original_hash)
+  file(SHA256 "${HOST}/repaired/drives/${shortcut}" restored_hash)
+  if(NOT original_hash STREQUAL restored_hash)
+    message(FATAL_ERROR "after the restore the shortcut ${shortcut} differs from the original")
+  endif()
+endforeach()

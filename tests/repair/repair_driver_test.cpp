@@ -102,9 +102,8 @@ TEST_F(RepairDriver, BacksUpThenRepairsEverySection) {
   EXPECT_EQ(run.backup.savedTargets, 6u);
   EXPECT_THAT(conversation.events,
               ElementsAre(BackupMessage(), "repair dialog", "repair dialog closed"));
-  EXPECT_THAT(RepairedPaths(),
-              ElementsAre(kSharedDlls, kSharedDlls, AppPath("x.exe"), AppPath("y.exe"),
-                          AppPath("z.exe"), kEmptyKeys));
+  EXPECT_THAT(RepairedPaths(), ElementsAre(kSharedDlls, kSharedDlls, AppPath("x.exe"),
+                                           AppPath("y.exe"), AppPath("z.exe"), kEmptyKeys));
   for (const auto& record : model.RepairContents) EXPECT_EQ(record.Status, "Repaired Successfully");
   EXPECT_FALSE(machine.ValueExists(AppPath("y.exe"), ""));
 }
@@ -245,6 +244,79 @@ TEST(FinishListRows, PaintErrorsRedAndTheRestGreen) {
       ElementsAre(scan::FinishListRow{"HKEY_A", "Repaired Successfully", {0, 128, 0}},
                   scan::FinishListRow{"HKEY_B", "Error: could not be repaired", {255, 0, 0}},
                   scan::FinishListRow{"Problems Found: 0", "", {0, 128, 0}}));
+}
+
+// The shortcuts of section 11 are copied beside the backup before the repair deletes them, and a
+// shortcut without its copy stays. The copy of C:\Locked\b.lnk is refused: a file lies where
+// its folder in the copies would go.
+class ShortcutRepair : public RepairDriver {
+ protected:
+  void SetUp() override {
+    RepairDriver::SetUp();
+    model.ClearSectionProblems();
+    machine.AddFile("C:\\a.lnk", "shortcut a");
+    machine.AddFile("C:\\Locked\\b.lnk", "shortcut b");
+    for (const char* shortcut : {"C:\\a.lnk", "C:\\Locked\\b.lnk", "C:\\gone.lnk"}) {
+      model.SectionContents[11].push_back(Problem(shortcut, "C:\\missing.exe"));
+      model.SectionContents[11].back().ItemName = shortcut;
+    }
+  }
+  std::vector<std::string> Statuses() const {
+    std::vector<std::string> statuses;
+    for (const auto& record : model.RepairContents) statuses.push_back(record.Status);
+    return statuses;
+  }
+  const std::string copies = "C:\\Program Files\\Halvex\\RepairBackup\\_20260115_120000\\";
+};
+
+TEST_F(ShortcutRepair, CopiesEachShortcutBeforeDeletingItAndLeavesOneWithoutItsCopy) {
+  machine.AddFile(copies + "C\\Locked", "in the way");
+  conversation.answer = true;
+  const scan::RepairRun run = Repair();
+  EXPECT_EQ(run.backup.status, backup::RepairBackupStatus::Incomplete);
+  EXPECT_THAT(run.backup.copiedShortcuts, ElementsAre("C:\\a.lnk"));
+  EXPECT_EQ(run.backup.uncopiedShortcuts, 1u);
+  EXPECT_EQ(conversation.events.front(), "ask: " + std::string(scan::kRepairWithoutBackupQuestion));
+  EXPECT_THAT(Statuses(),
+              ElementsAre(scan::kRepairedStatus, scan::kNotCopiedStatus, scan::kRepairedStatus))
+      << "the copied shortcut goes, the uncopied one stays, the vanished one is already gone";
+  EXPECT_EQ(machine.Read("C:\\a.lnk"), "<missing>");
+  EXPECT_EQ(machine.Read(copies + "C\\a.lnk"), "shortcut a");
+  EXPECT_EQ(machine.Read("C:\\Locked\\b.lnk"), "shortcut b");
+}
+
+TEST_F(ShortcutRepair, ShortcutsAloneWriteAHeaderOnlyBackup) {
+  const scan::RepairRun run = Repair();
+  EXPECT_EQ(run.backup.status, backup::RepairBackupStatus::Written);
+  EXPECT_EQ(run.backup.path, "C:\\Program Files\\Halvex\\RepairBackup\\_20260115_120000.reg");
+  std::string headerOnly = "\xFF\xFE";  // the header line in UTF-16, and nothing else
+  for (char c : std::string_view("Windows Registry Editor Version 5.00\r\n")) {
+    headerOnly += {c, '\0'};
+  }
+  EXPECT_EQ(machine.Read(run.backup.path), headerOnly);
+  EXPECT_THAT(conversation.events,
+              ElementsAre(BackupMessage(), "repair dialog", "repair dialog closed"));
+  EXPECT_EQ(machine.Read(copies + "C\\Locked\\b.lnk"), "shortcut b");
+  EXPECT_EQ(machine.Read("C:\\Locked\\b.lnk"), "<missing>");
+}
+
+TEST_F(ShortcutRepair, AFailedBackupFileLeavesEveryShortcut) {
+  // A file where the backup folder should be: neither the file nor the copies can be made.
+  machine.AddFile("C:\\Program Files\\Halvex\\RepairBackup", "in the way");
+  conversation.answer = true;
+  const scan::RepairRun run = Repair();
+  EXPECT_EQ(run.backup.status, backup::RepairBackupStatus::NotWritten);
+  EXPECT_THAT(Statuses(),
+              ElementsAre(scan::kNotCopiedStatus, scan::kNotCopiedStatus, scan::kRepairedStatus));
+  EXPECT_EQ(machine.Read("C:\\a.lnk"), "shortcut a");
+}
+
+TEST_F(ShortcutRepair, WithoutTheAutomaticBackupTheUserChoseNoCopies) {
+  settings.NotAutoBackup = true;
+  (void)Repair();
+  EXPECT_THAT(Statuses(),
+              ElementsAre(scan::kRepairedStatus, scan::kRepairedStatus, scan::kRepairedStatus));
+  EXPECT_EQ(machine.Read("C:\\a.lnk"), "<missing>");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "app/shared/product.h"
 #include "backup/backup_files.h"
 #include "backup/registry_restore.h"
+#include "backup/shortcut_copies.h"
 
 namespace halvex::app {
 namespace {
@@ -18,6 +19,18 @@ MessageAnswer Show(const BackupServices& services, const char* text, MessageButt
   return services.desktop.messages.Show(text, kProductName, buttons, icon);
 }
 
+// Copies back the shortcuts the repair kept beside the backup file, and names those it could not.
+void RestoreShortcuts(const BackupServices& services, const std::string& backupFile) {
+  const backup::ShortcutRestore restore =
+      backup::RestoreShortcutCopies(services.platform.files, backupFile);
+  if (restore.leftInPlace.empty() && restore.failed.empty()) return;
+  std::string text = kShortcutsNotRestored;
+  for (const auto* paths : {&restore.leftInPlace, &restore.failed}) {
+    for (const std::string& path : *paths) text += "\r" + path;
+  }
+  (void)Show(services, text.c_str(), MessageButtons::Ok, MessageIcon::Warning);
+}
+
 }  // namespace
 
 void RestoreSelectedBackup(const BackupServices& services, const ui::ListView& list) {
@@ -30,11 +43,12 @@ void RestoreSelectedBackup(const BackupServices& services, const ui::ListView& l
       MessageAnswer::Yes) {
     return;
   }
+  const std::string file = list.SubItem(row, kPathSubItem);
   const bool restored =
-      backup::RestoreRegistryFile(services.platform, services.processes,
-                                  list.SubItem(row, kPathSubItem), services.Pump())
+      backup::RestoreRegistryFile(services.platform, services.processes, file, services.Pump())
           .ok();
   if (restored) {
+    RestoreShortcuts(services, file);
     (void)Show(services, kRestoreDone, MessageButtons::Ok);
   } else {
     (void)Show(services, kRestoreFailed, MessageButtons::Ok, MessageIcon::Warning);

@@ -7,6 +7,10 @@ inline constexpr const char* kRestoreQuestion = "Do you want to restore registry
 inline constexpr const char* kRestoreDone = "Restore registry successfully!";
 // When the registry editor did not end well, or what it imported is not in the registry.
 inline constexpr const char* kRestoreFailed = "Restore registry was failed.";
+// After a restore whose shortcuts could not all be copied back; the paths follow, one a line.
+inline constexpr const char* kShortcutsNotRestored =
+    "These shortcuts were not copied back, as a file of that name exists now or the copy "
+    "failed:";
 inline constexpr const char* kRemoveQuestion = "Do you want to remove this file now?";
 inline constexpr const char* kRemoveDone = "Backup file was removed!";
 inline constexpr const char* kRemoveFailed = "Backup file was remove failed!";

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "backup/registry_restore.h"
+#include "backup/shortcut_copies.h"
 #include "cli/verb.h"
 
 namespace halvex::cli {
@@ -68,6 +69,21 @@ VerbResult RunRestore(VerbCall& call) {
                        restore.missing + " of " + given);
   }
   std::fprintf(call.console.out, "Restored %s\n", given.c_str());
+  // The shortcuts the repair deleted lie beside its backup file on the machine.
+  if (copy) return VerbResult::Done;
+  const backup::ShortcutRestore shortcuts = backup::RestoreShortcutCopies(files, file);
+  if (!shortcuts.restored.empty()) call.MachineChanged();
+  for (const std::string& shortcut : shortcuts.restored) {
+    std::fprintf(call.console.out, "Restored %s\n", shortcut.c_str());
+  }
+  for (const std::string& shortcut : shortcuts.leftInPlace) {
+    std::fprintf(call.console.err,
+                 "warning: %s was left as it is: a file of that name exists now\n",
+                 shortcut.c_str());
+  }
+  if (!shortcuts.failed.empty()) {
+    return call.Fail(shortcuts.failed.front() + " could not be copied back from the backup");
+  }
   return VerbResult::Done;
 }
 
@@ -79,7 +95,8 @@ extern const Verb kRestoreVerb{
     .operandNeeded = "the file to import",
     .usage =
         "Imports FILE, a repair or full backup, with the system's registry editor and waits\n"
-        "for it; with --machine, into the machine folder (FILE is a path on the machine,\n"
+        "for it, then copies back the shortcuts the repair kept beside FILE; with --machine, into "
+        "the machine folder (FILE is a path on the machine,\n"
         "such as C:\\Program Files\\Halvex\\RepairBackup\\_20260115_120000.reg, or a file of\n"
         "this computer).",
     .run = RunRestore};

@@ -1,7 +1,7 @@
 #pragma once
 // Invalid shortcuts: the one section that walks the file system instead of the registry. Every
 // shortcut file (".lnk") on every fixed drive whose target file or folder does not exist is a
-// problem; the repair deletes the shortcut file.
+// problem; the repair deletes the shortcut file once the repair backup holds its copy.
 #include "scan/section_routines.h"
 
 namespace halvex::scan {
