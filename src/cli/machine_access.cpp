@@ -33,6 +33,9 @@ class FolderMachine final : public Machine {
   }
   platform::ShellOperations& shell() override { return machine_->shell(); }
   platform::FileIdentities& identities() override { return machine_->identities(); }
+  platform::UrlCache& urlCache() override { return machine_->urlCache(); }
+  platform::RecycleBin& recycleBin() override { return machine_->recycleBin(); }
+  platform::FolderOperations& folders() override { return machine_->folders(); }
 
  private:
   std::unique_ptr<platform::substitute::SubstituteMachine> machine_;

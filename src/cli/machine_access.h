@@ -8,10 +8,13 @@
 #include <vector>
 
 #include "platform/file_identity.h"
+#include "platform/folder_operations.h"
 #include "platform/platform.h"
 #include "platform/platform_class.h"
 #include "platform/process_runner.h"
+#include "platform/recycle_bin.h"
 #include "platform/shell_operations.h"
+#include "platform/url_cache.h"
 
 namespace halvex::cli {
 
@@ -32,6 +35,11 @@ class Machine {
   // The shell the clean-up verbs recycle and move through, and the files' identities.
   virtual platform::ShellOperations& shell() = 0;
   virtual platform::FileIdentities& identities() = 0;
+  // What the history cleaner empties and deletes: the URL cache and history, the Recycle Bin,
+  // and folders entered and deleted for good.
+  virtual platform::UrlCache& urlCache() = 0;
+  virtual platform::RecycleBin& recycleBin() = 0;
+  virtual platform::FolderOperations& folders() = 0;
 };
 
 // The machine folder when one is given, else the live system. The error is one line saying why
