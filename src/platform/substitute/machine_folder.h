@@ -23,8 +23,8 @@
 #include "platform/substitute/memory_registry.h"
 #include "platform/substitute/scripted_url_cache.h"
 #include "platform/substitute/substitute_folder_operations.h"
-#include "platform/substitute/substitute_recycle_bin.h"
 #include "platform/substitute/substitute_locale.h"
+#include "platform/substitute/substitute_recycle_bin.h"
 #include "platform/substitute/substitute_shell.h"
 #include "platform/substitute/substitute_shell_links.h"
 

@@ -69,9 +69,8 @@ std::optional<UrlCacheAnswer> ScriptedUrlCache::Scripted(std::uint32_t bufferSiz
   } else if (!scripted_.empty()) {
     error = scripted_.front();
     scripted_.pop_front();
-  } else {
-    return std::nullopt;
   }
+  if (error == 0) return std::nullopt;
   return UrlCacheAnswer{.error = error, .neededSize = bufferSize + 1};
 }
 
@@ -102,13 +101,14 @@ UrlCacheAnswer ScriptedUrlCache::FindNext(UrlCacheFind find, std::uint32_t buffe
   return answer;
 }
 
-void ScriptedUrlCache::FindClose(UrlCacheFind find) { positions_.erase(find); }
+void ScriptedUrlCache::FindClose(UrlCacheFind find) {
+  positions_.erase(find);
+}
 
 bool ScriptedUrlCache::DeleteEntry(std::string_view sourceUrl) {
   calls_.push_back("delete " + std::string(sourceUrl));
-  const auto found = std::find_if(entries_.begin(), entries_.end(), [&](const UrlCacheEntry& e) {
-    return e.sourceUrl == sourceUrl;
-  });
+  const auto found = std::find_if(entries_.begin(), entries_.end(),
+                                  [&](const UrlCacheEntry& e) { return e.sourceUrl == sourceUrl; });
   if (found == entries_.end()) return false;
   const auto index = static_cast<std::size_t>(found - entries_.begin());
   entries_.erase(found);

@@ -37,8 +37,8 @@ class ScriptedUrlCache final : public UrlCache {
   // The buffer an entry needs: a fixed header and its URL with its NUL.
   static std::uint32_t NeededSize(const UrlCacheEntry& entry);
 
-  // The next calls of FindFirst and FindNext answer these error codes, one each, before the
-  // cache answers again (122 asks for one byte more than the buffer given).
+  // The next calls of FindFirst and FindNext answer these error codes, one each, 0 being the
+  // cache's own answer (a scripted 122 asks for one byte more than the buffer given).
   void ScriptAnswers(std::vector<std::uint32_t> errors);
   // From now on every call answers this error code.
   void AnswerAlways(std::uint32_t error) { always_ = error; }

@@ -50,8 +50,8 @@ UrlCacheAnswer Win32UrlCache::FindFirst(std::uint32_t bufferSize, UrlCacheFind& 
 UrlCacheAnswer Win32UrlCache::FindNext(UrlCacheFind find, std::uint32_t bufferSize) {
   std::vector<DWORD> buffer = BufferOf(bufferSize);
   DWORD size = bufferSize;
-  const BOOL found = FindNextUrlCacheEntryA(reinterpret_cast<HANDLE>(find),
-                                            EntryIn(buffer, bufferSize), &size);
+  const BOOL found =
+      FindNextUrlCacheEntryA(reinterpret_cast<HANDLE>(find), EntryIn(buffer, bufferSize), &size);
   return AnswerOf(found != FALSE, buffer, size);
 }
 

@@ -79,11 +79,11 @@ class Cleaner {
   // folder or its path is protected.
   void DeleteFolderEntries(HistoryArea only) {
     for (const TRecycleData& record : records_) {
-      if (Stopped()) return;
-      if (turns_.pump) turns_.pump();
-      if (Stopped()) return;
       const HistoryArea area = AreaOfKind(record.kind);
       if (record.checked != 1 || area != only) continue;
+      // The progress dialog's Cancel is handled here, between the deletions that can be long.
+      if (turns_.pump) turns_.pump();
+      if (Stopped()) return;
       if (turns_.showName) turns_.showName(record.name);
       const std::string path = JoinPath(record.place, record.name);
       if (protection_.Protects(record.place) || protection_.Protects(path)) {

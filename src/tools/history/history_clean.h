@@ -20,7 +20,8 @@ inline constexpr std::string_view kFailed = "failed";
 inline constexpr std::string_view kProtected = "refused: a protected folder";
 inline constexpr std::string_view kEmptied = "emptied";
 inline constexpr std::string_view kNoLibrary = "Failed to load Shell32.dll.";
-inline constexpr std::string_view kNoFunction = "not emptied: Shell32.dll has no SHEmptyRecycleBinA";
+inline constexpr std::string_view kNoFunction =
+    "not emptied: Shell32.dll has no SHEmptyRecycleBinA";
 inline constexpr std::string_view kCleared = "cleared";
 inline constexpr std::string_view kNotCleared = "not cleared";
 }  // namespace clean_result
@@ -34,9 +35,9 @@ struct CleanedItem {
 
 // The window's part in a clean; each may be empty.
 struct CleanTurns {
-  std::function<bool()> stopRequested;             // the progress dialog's Cancel was pressed
-  std::function<void()> pump;                      // lets the window handle pending input
-  std::function<void(const std::string&)> showName;  // the item being deleted, for the dialog
+  std::function<bool()> stopRequested = {};  // the progress dialog's Cancel was pressed
+  std::function<void()> pump = {};           // lets the window handle pending input
+  std::function<void(const std::string&)> showName = {};  // the item being deleted, for the dialog
 };
 
 // The areas a clean of `node` runs, in the root's order: that area alone, or for "All"

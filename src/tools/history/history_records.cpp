@@ -6,16 +6,21 @@
 
 namespace halvex::tools::history {
 
-const HistoryAreaRow& RowOf(HistoryArea area) { return kHistoryAreas[static_cast<int>(area)]; }
+const HistoryAreaRow& RowOf(HistoryArea area) {
+  return kHistoryAreas[static_cast<int>(area)];
+}
 
 std::optional<HistoryArea> AreaNamed(std::string_view cliName) {
-  const auto found = std::find_if(kHistoryAreas.begin(), kHistoryAreas.end(),
-                                  [&](const HistoryAreaRow& row) { return row.cliName == cliName; });
+  const auto found =
+      std::find_if(kHistoryAreas.begin(), kHistoryAreas.end(),
+                   [&](const HistoryAreaRow& row) { return row.cliName == cliName; });
   if (found == kHistoryAreas.end()) return std::nullopt;
   return found->area;
 }
 
-HistoryArea AreaOfKind(std::int32_t kind) { return static_cast<HistoryArea>(kind); }
+HistoryArea AreaOfKind(std::int32_t kind) {
+  return static_cast<HistoryArea>(kind);
+}
 
 ShellFolders ReadShellFolders(platform::Platform& platform) {
   ShellFolders folders;

@@ -78,7 +78,8 @@ struct ShellFolders {
 
 inline constexpr std::string_view kShellFoldersKey =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-inline constexpr std::string_view kTypedUrlsKey = "Software\\Microsoft\\Internet Explorer\\TypedURLs";
+inline constexpr std::string_view kTypedUrlsKey =
+    "Software\\Microsoft\\Internet Explorer\\TypedURLs";
 inline constexpr std::string_view kRunMruKey =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU";
 
