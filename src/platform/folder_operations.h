@@ -9,8 +9,8 @@ class FolderOperations {
  public:
   virtual ~FolderOperations() = default;
 
-  // Whether the folder can be made the current folder (SetCurrentDirectoryA); the process's
-  // current folder is the same afterwards.
+  // Whether the folder could be made the current folder (SetCurrentDirectoryA: it exists, is a
+  // folder and may be traversed); the process's current folder never changes.
   virtual bool CanEnter(std::string_view folder) = 0;
   // Deletes a file, or a folder with everything in it, permanently and silently
   // (SHFileOperationA FO_DELETE with FOF_NOCONFIRMATION and FOF_NOERRORUI: 0x0410). False when

@@ -8,14 +8,22 @@
 
 namespace halvex::platform::win32 {
 
+// Opens the folder as SetCurrentDirectoryA does (traverse access, a directory), without making
+// it the current folder: a current folder outside the drives (Wine's "\\?\unix\..." paths) could
+// not be set back, and the folder would stay held until the process ends.
 bool Win32FolderOperations::CanEnter(std::string_view folder) {
   if (folder.empty()) return false;
-  char current[MAX_PATH + 1] = {};
-  const DWORD length = GetCurrentDirectoryA(sizeof current, current);
-  const bool entered = SetCurrentDirectoryA(std::string(folder).c_str()) != FALSE;
-  // Entering changed the process's current folder, which other code relies on.
-  if (entered && length > 0 && length < sizeof current) SetCurrentDirectoryA(current);
-  return entered;
+  const std::string path(folder);
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+    return false;
+  }
+  HANDLE handle = CreateFileA(path.c_str(), FILE_TRAVERSE | SYNCHRONIZE,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(handle);
+  return true;
 }
 
 bool Win32FolderOperations::DeleteForGood(std::string_view path) {

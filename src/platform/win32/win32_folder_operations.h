@@ -1,5 +1,6 @@
 #pragma once
-// Entering a folder with SetCurrentDirectoryA, and deleting for good with SHFileOperationA.
+// Whether a folder can be entered, as SetCurrentDirectoryA decides, and deleting for good with
+// SHFileOperationA.
 #include "platform/folder_operations.h"
 
 namespace halvex::platform::win32 {
