@@ -11,12 +11,14 @@ namespace halvex::backup {
 namespace {
 
 // A key line "[full key path]" or "[-full key path]"; nullopt for a root the program does not
-// name, which is not checked.
+// name, which is not checked. The registry editor takes root names in any letters
+// ("hkey_current_user"), so the check reads them so too: a key it skipped would never be
+// looked for, and a failed import reported restored.
 struct KeyWord {
   model::SplitKeyPath key;
   bool deleted = false;
 };
-std::optional<KeyWord> KeyOf(std::string_view keyLine) {
+std::optional<KeyWord> KeyOf(std::string_view keyLine, platform::Locale& locale) {
   const std::size_t open = keyLine.find('[');
   const std::size_t close = keyLine.rfind(']');
   if (open == std::string_view::npos || close == std::string_view::npos || close <= open) {
@@ -25,7 +27,10 @@ std::optional<KeyWord> KeyOf(std::string_view keyLine) {
   std::string_view path = keyLine.substr(open + 1, close - open - 1);
   const bool deleted = path.starts_with('-');
   if (deleted) path.remove_prefix(1);
-  model::SplitKeyPath split = model::SplitFullKeyPath(path);
+  const std::size_t slash = path.find('\\');
+  const std::string rootName = locale.Upper(path.substr(0, slash));
+  model::SplitKeyPath split = model::SplitFullKeyPath(
+      rootName + std::string(slash == std::string_view::npos ? "" : path.substr(slash)));
   if (split.root == platform::RootKey::None) return std::nullopt;
   return KeyWord{std::move(split), deleted};
 }
@@ -163,7 +168,7 @@ class FileOutcome {
 std::string FirstMissingEntry(platform::Platform& platform, std::string_view fileBytes) {
   FileOutcome outcome(platform.locale);
   for (const TDetailBackup& entry : ParseRegExportText(fileBytes, platform.locale)) {
-    const std::optional<KeyWord> key = KeyOf(entry.KeyLine);
+    const std::optional<KeyWord> key = KeyOf(entry.KeyLine, platform.locale);
     if (!key) continue;
     if (key->deleted) {
       // Value lines below a deletion set nothing: the key they would go into is gone.

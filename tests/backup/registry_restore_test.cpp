@@ -134,6 +134,9 @@ TEST_F(RegistryRestore, AnImportThatLeftAnotherStateIsFound) {
        "\r\n"
        "[HKEY_CURRENT_USER\\Software\\K]\r\n\"v\"=\"1\"\r\n",
        ""},
+      // The registry editor reads root names in any letters, so the check does too.
+      {"[-hkey_current_user\\Software\\K]\r\n", "[-hkey_current_user\\Software\\K]"},
+      {"[Hkey_Current_User\\Software\\New]\r\n", "[Hkey_Current_User\\Software\\New]"},
   };
   IdleEditor editor;
   machine.SetString(kKey, "v", "1");

@@ -1,6 +1,6 @@
 // Halvex.exe under Wine: started as a user starts it, found by its main window's class, asked
-// to restore by a second copy and to end by the quit message; and screenshots of its sheets and
-// the About dialog for people to look at.
+// to restore by a second copy and to end by the quit message; every built tool opened from its
+// link; and screenshots of its sheets, its tools and the About dialog for people to look at.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -10,6 +10,8 @@
 #include <set>
 #include <string>
 #include <vector>
+
+#include "tools/tool_table.h"
 
 namespace {
 
@@ -381,6 +383,69 @@ TEST(HalvexExe, ScreenshotsOfTheSheetsAndTheAboutDialog) {
   PostMessageA(about, WM_CLOSE, 0, 0);
   for (int i = 0; i < 50 && IsWindowVisible(about); ++i) Sleep(100);
   EXPECT_FALSE(IsWindowVisible(about)) << "closing the dialog did not hide it";
+
+  PostMessageA(window, kTrayMessage, 0, kQuitRequest);
+  DWORD code = 1;
+  EXPECT_TRUE(program.WaitForEnd(kEndTimeout, code));
+}
+
+// The first visible window below `parent`, at any depth, of the class and, when given, the
+// text; nullptr when there is none.
+HWND FindDescendant(HWND parent, const char* className, const char* text = nullptr) {
+  struct Search {
+    const char* className;
+    const char* text;
+    HWND found = nullptr;
+  } search{className, text};
+  EnumChildWindows(
+      parent,
+      [](HWND window, LPARAM data) -> BOOL {
+        auto& search = *reinterpret_cast<Search*>(data);
+        char name[128] = {}, caption[256] = {};
+        GetClassNameA(window, name, sizeof name);
+        GetWindowTextA(window, caption, sizeof caption);
+        if (std::string(name) != search.className || !IsWindowVisible(window)) return TRUE;
+        if (search.text != nullptr && std::string(caption) != search.text) return TRUE;
+        search.found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// Each tool whose window is built opens from its left-panel link inside the main window, as a
+// window of its own class that answers messages; a picture of each is kept.
+TEST(HalvexExe, EveryBuiltToolOpensFromItsLink) {
+  Program program;
+  ASSERT_TRUE(program.started()) << program.failure();
+  HWND window = WaitForMainWindow(program.id(), kStartTimeout);
+  ASSERT_NE(window, nullptr);
+  SetForegroundWindow(window);
+  Settle();
+
+  for (const halvex::tools::ToolEntry& tool : halvex::tools::kTools) {
+    if (tool.makeWindow == halvex::tools::kUnbuilt || tool.hidden) continue;
+    SCOPED_TRACE(tool.windowClass);
+    HWND link = FindDescendant(window, "HalvexView", tool.linkCaption);
+    ASSERT_NE(link, nullptr) << "no visible link \"" << tool.linkCaption << "\"";
+    RECT linkArea;
+    GetClientRect(link, &linkArea);
+    MapWindowPoints(link, window, reinterpret_cast<POINT*>(&linkArea), 2);
+    ClickAt(window, {(linkArea.left + linkArea.right) / 2, (linkArea.top + linkArea.bottom) / 2});
+
+    HWND toolWindow = nullptr;
+    for (int i = 0; i < 100 && toolWindow == nullptr; ++i) {
+      Sleep(100);
+      toolWindow = FindDescendant(window, tool.windowClass);
+    }
+    ASSERT_NE(toolWindow, nullptr)
+        << "the link did not open a window of class " << tool.windowClass;
+    DWORD_PTR answer = 0;
+    EXPECT_NE(SendMessageTimeoutA(toolWindow, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer), 0)
+        << "the tool window does not answer";
+    Settle();
+    EXPECT_GT(Screenshot(window, std::string("tool-") + tool.windowClass), 20u);
+  }
 
   PostMessageA(window, kTrayMessage, 0, kQuitRequest);
   DWORD code = 1;

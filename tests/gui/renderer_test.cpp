@@ -96,6 +96,22 @@ TEST_F(RendererTest, ControlsFollowTheirModelsAndLeaveWithThem) {
   EXPECT_FALSE(IsWindow(lateWindow));
 }
 
+TEST_F(RendererTest, AnEmbeddedFormKeepsItsWindowClass) {
+  Form tool{"ToolForm", "TProbeToolForm"};
+  tool.SetBounds(Rect::At(0, 0, 200, 100));
+  Form plain{"PlainForm"};
+  plain.SetBounds(Rect::At(0, 100, 200, 100));
+  panel.AddChild(tool);
+  panel.AddChild(plain);
+  Show();
+
+  HWND found = FindWindowExA(Window(panel), nullptr, "TProbeToolForm", nullptr);
+  EXPECT_EQ(found, Window(tool)) << "the embedded form should be a child of class TProbeToolForm";
+  char className[64] = {};
+  GetClassNameA(Window(plain), className, sizeof className);
+  EXPECT_STREQ(className, "HalvexView") << "a form without a class of its own";
+}
+
 TEST_F(RendererTest, APressAndReleaseOverAPaintedControlClicksIt) {
   Label link("Link", "open");
   link.SetBounds(Rect::At(10, 10, 100, 20));

@@ -7,10 +7,12 @@
 #include "platform/substitute/memory_registry.h"
 #include "platform/substitute/substitute_locale.h"
 #include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_file_identities.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_locale.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell_links.h"
+#include "platform/win32/win32_shell_operations.h"
 #include "platform/win32/win32_task_scheduler.h"
 #include "tests/platform/platform_bindings.h"
 #include "tests/platform/registry_binding.h"
@@ -26,6 +28,8 @@ class Win32Files final : public FilesUnderTest {
   bool SetAttributes(const std::string& path, std::uint32_t attributes) override {
     return files_.SetAttributes(path, attributes);
   }
+  platform::ShellOperations& shell() override { return shell_; }
+  platform::FileIdentities& identities() override { return identities_; }
   void RemoveTree(const std::string& path) override {
     // The scratch names are in the system code page (1252 under Wine).
     std::error_code error;
@@ -36,6 +40,8 @@ class Win32Files final : public FilesUnderTest {
  private:
   platform::win32::Win32FileSystem files_;
   platform::win32::Win32ShellLinks links_;
+  platform::win32::Win32ShellOperations shell_;
+  platform::win32::Win32FileIdentities identities_;
 };
 
 class Win32Scheduler final : public SchedulerUnderTest {

@@ -9,9 +9,11 @@
 #include <vector>
 
 #include "platform/clock.h"
+#include "platform/file_identity.h"
 #include "platform/file_system.h"
 #include "platform/locale.h"
 #include "platform/shell_links.h"
+#include "platform/shell_operations.h"
 #include "platform/task_scheduler.h"
 
 namespace halvex::testing {
@@ -26,6 +28,9 @@ class FilesUnderTest {
   virtual platform::ShellLinks* links() { return nullptr; }
   [[nodiscard]] virtual bool SetAttributes(const std::string& path, std::uint32_t attributes) = 0;
   virtual void RemoveTree(const std::string& path) = 0;
+  // The binding's shell and file identities over the same files.
+  virtual platform::ShellOperations& shell() = 0;
+  virtual platform::FileIdentities& identities() = 0;
 };
 
 // A task scheduler binding, with whatever it needs kept alive beside it.

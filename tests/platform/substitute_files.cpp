@@ -3,7 +3,9 @@
 #include <stdexcept>
 
 #include "platform/substitute/fixed_clock.h"
+#include "platform/substitute/host_file_identities.h"
 #include "platform/substitute/host_file_system.h"
+#include "platform/substitute/substitute_shell.h"
 #include "platform/substitute/substitute_shell_links.h"
 #include "platform/substitute/substitute_task_scheduler.h"
 #include "tests/platform/host_temp_folder.h"
@@ -39,11 +41,15 @@ class SubstituteFiles final : public FilesUnderTest {
     return files_.SetAttributes(path, attributes);
   }
   void RemoveTree(const std::string&) override {}  // the host folder goes as a whole
+  platform::ShellOperations& shell() override { return shell_; }
+  platform::FileIdentities& identities() override { return identities_; }
 
  private:
   HostTempFolder host_;
   HostFileSystem files_;
   platform::substitute::SubstituteShellLinks links_;
+  platform::substitute::SubstituteShell shell_{files_, host_.path() / "recycled"};
+  platform::substitute::HostFileIdentities identities_{files_};
 };
 
 class SubstituteScheduler final : public SchedulerUnderTest {

@@ -214,6 +214,15 @@ HWND Renderer::Create(Control& control, HWND parent) {
     if (!control.enabled()) style |= WS_DISABLED;
     DWORD exStyle = 0;
     const char* className = ChildClass(control, style, exStyle);
+    // A form embedded in another (a tool window in the Advanced sheet) keeps its own class, so
+    // that it can be found as the window it is.
+    if (control.kind() == ControlKind::Form) {
+      const auto& form = static_cast<const Form&>(control);
+      if (!form.windowClass().empty()) {
+        className = form.windowClass().c_str();
+        RegisterClassOnce(className, WindowProc, false);
+      }
+    }
     window = CreateWindowExA(exStyle, className, control.caption().c_str(), style, bounds.left,
                              bounds.top, bounds.width(), bounds.height(), parent, nullptr,
                              GetModuleHandleA(nullptr), nullptr);
