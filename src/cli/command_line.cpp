@@ -51,10 +51,14 @@ std::variant<CommandLine, UsageError> ParseVerbWords(const Verb& verb,
     }
     const VerbOption* option = FindOption(verb, word);
     if (option == nullptr) {
-      if (verb.operand.empty() || line.operand || word.starts_with("--")) {
+      if (verb.operand.empty() || word.starts_with("--") || (line.operand && !verb.moreOperands)) {
         return UsageError{DoesNotKnow(verb, word)};
       }
-      line.operand = word;
+      if (line.operand) {
+        line.moreOperands.push_back(word);
+      } else {
+        line.operand = word;
+      }
       continue;
     }
     std::string value;

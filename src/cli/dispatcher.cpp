@@ -22,6 +22,11 @@ VerbResult VerbCall::UsageFail(const std::string& reason) {
   return VerbResult::UsageError;
 }
 
+VerbResult VerbCall::Refuse(const std::string& reason) {
+  cli::Fail(console, reason, kExitUsage);
+  return VerbResult::Refused;
+}
+
 int ExitCode(VerbResult result) {
   switch (result) {
     case VerbResult::Done:
@@ -31,6 +36,7 @@ int ExitCode(VerbResult result) {
     case VerbResult::Failed:
       return kExitFailure;
     case VerbResult::UsageError:
+    case VerbResult::Refused:
       return kExitUsage;
   }
   return kExitFailure;

@@ -1,7 +1,9 @@
 // On Windows the live machine is the system itself, through the Win32 bindings.
 #include "cli/machine_access.h"
+#include "platform/win32/win32_http_client.h"
 #include "platform/win32/win32_machine.h"
 #include "platform/win32/win32_platform_class.h"
+#include "platform/win32/win32_restore_points.h"
 
 namespace halvex::cli {
 namespace {
@@ -20,9 +22,13 @@ class LiveMachine final : public Machine {
   platform::UrlCache& urlCache() override { return machine_.urlCache; }
   platform::RecycleBin& recycleBin() override { return machine_.recycleBin; }
   platform::FolderOperations& folders() override { return machine_.folders; }
+  platform::RestorePointService* restorePoints() override { return &restorePoints_; }
+  platform::HttpClient* network() override { return &http_; }
 
  private:
   platform::win32::Win32Machine machine_;
+  platform::win32::Win32RestorePoints restorePoints_;
+  platform::win32::Win32HttpClient http_;
 };
 
 }  // namespace

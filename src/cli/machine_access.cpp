@@ -3,6 +3,7 @@
 #include "platform/substitute/machine_folder.h"
 #include "platform/substitute/machine_folder_save.h"
 #include "platform/substitute/substitute_registry_editor.h"
+#include "platform/substitute/substitute_restore_points.h"
 
 namespace halvex::cli {
 namespace {
@@ -36,11 +37,14 @@ class FolderMachine final : public Machine {
   platform::UrlCache& urlCache() override { return machine_->urlCache(); }
   platform::RecycleBin& recycleBin() override { return machine_->recycleBin(); }
   platform::FolderOperations& folders() override { return machine_->folders(); }
+  platform::RestorePointService* restorePoints() override { return &restorePoints_; }
 
  private:
   std::unique_ptr<platform::substitute::SubstituteMachine> machine_;
   platform::Platform platform_;
   platform::substitute::SubstituteRegistryEditor editor_;
+  platform::substitute::SubstituteRestorePoints restorePoints_{machine_->files(),
+                                                               machine_->clock()};
 };
 
 }  // namespace

@@ -9,10 +9,12 @@
 
 #include "platform/file_identity.h"
 #include "platform/folder_operations.h"
+#include "platform/http_client.h"
 #include "platform/platform.h"
 #include "platform/platform_class.h"
 #include "platform/process_runner.h"
 #include "platform/recycle_bin.h"
+#include "platform/restore_points.h"
 #include "platform/shell_operations.h"
 #include "platform/url_cache.h"
 
@@ -40,6 +42,11 @@ class Machine {
   virtual platform::UrlCache& urlCache() = 0;
   virtual platform::RecycleBin& recycleBin() = 0;
   virtual platform::FolderOperations& folders() = 0;
+
+  // The system restore service: the real one, or the machine folder's points.
+  virtual platform::RestorePointService* restorePoints() { return nullptr; }
+  // The network, for the files the tools fetch; a machine folder has none.
+  virtual platform::HttpClient* network() { return nullptr; }
 };
 
 // The machine folder when one is given, else the live system. The error is one line saying why

@@ -32,6 +32,7 @@ enum class VerbResult {
   Found,         // 1: a scan that found problems
   Failed,        // 1: anything failed (the verb said why)
   UsageError,    // 2: the options contradict each other (the verb said how)
+  Refused,       // 2: the call cannot be carried out as given (the verb said why)
 };
 
 struct Verb;
@@ -44,6 +45,8 @@ struct CommandLine {
   bool json = false;
   std::optional<std::string> operand = {};  // the verb's operand, such as restore's FILE
   std::vector<std::pair<std::string, std::string>> options = {};  // in order; a flag's value is ""
+  std::vector<std::string> moreOperands =
+      {};  // the words after the operand, for verbs that take them
 
   bool Has(std::string_view option) const;
   std::vector<std::string> Values(std::string_view option) const;
@@ -69,6 +72,8 @@ class VerbCall {
   VerbResult Fail(const std::string& reason);
   // Prints "halvex-cli: <reason> (try --help)" to standard error; answers UsageError.
   VerbResult UsageFail(const std::string& reason);
+  // Prints "halvex-cli: <reason>" to standard error; answers Refused.
+  VerbResult Refuse(const std::string& reason);
   // Says that the verb changed the machine, so the dispatcher saves it once it ends.
   void MachineChanged() { machineChanged_ = true; }
   bool machineChanged() const { return machineChanged_; }
@@ -86,6 +91,7 @@ struct Verb {
   std::span<const VerbOption> options = {};  // beside --machine, which every verb takes
   bool writesJson = false;                   // whether it takes --json
   VerbResult (*run)(VerbCall& call) = nullptr;
+  bool moreOperands = false;  // words after the operand are operands too (activex lock ID...)
 };
 
 using VerbList = std::span<const Verb* const>;

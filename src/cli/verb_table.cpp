@@ -6,12 +6,15 @@ namespace halvex::cli {
 extern const Verb kScanVerb, kRepairVerb, kRestoreVerb, kBackupsVerb;
 extern const Verb kJunkVerb, kDuplicatesVerb;
 extern const Verb kHistoryVerb;
+// The ActiveX blocker, re-registration and restore points.
+extern const Verb kActiveXVerb, kReregisterVerb, kRestorePointsVerb;
 
 namespace {
 
 const Verb* const kVerbs[] = {
-    &kScanVerb, &kRepairVerb,     &kRestoreVerb, &kBackupsVerb,
-    &kJunkVerb, &kDuplicatesVerb, &kHistoryVerb,
+    &kScanVerb,    &kRepairVerb,     &kRestoreVerb,       &kBackupsVerb,
+    &kActiveXVerb, &kReregisterVerb, &kRestorePointsVerb, &kJunkVerb,
+    &kDuplicatesVerb, &kHistoryVerb,
 };
 
 }  // namespace

@@ -16,6 +16,7 @@ Win32Program::Win32Program()
                 .busy = busy_,
                 .updateServer = std::string(model::kUpdateServer),
                 .shell = machine_.shell,
-                .identities = machine_.identities} {}
+                .identities = machine_.identities,
+                .restorePoints = restorePoints_} {}
 
 }  // namespace halvex::gui

@@ -7,6 +7,7 @@
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_http_client.h"
 #include "platform/win32/win32_machine.h"
+#include "platform/win32/win32_restore_points.h"
 #include "platform/win32/win32_task_scheduler.h"
 #include "ui/busy_state.h"
 #include "ui/program_services.h"
@@ -35,6 +36,7 @@ class Win32Program {
   ui::BusyState busy_;
   platform::win32::Win32HttpClient http_;
   platform::win32::Win32TaskSchedulerService schedulers_;
+  platform::win32::Win32RestorePoints restorePoints_;
   ui::ProgramServices services_;
 };
 

@@ -17,8 +17,8 @@ struct ScanSectionInfo {
 };
 
 // Section 8 shares its category with section 11, and section 13's differs from its caption;
-// entries already stored under these names must keep matching. Section 7 always stored its
-// exclusions under its caption, so it tests them under that name.
+// entries already stored under these names must keep matching. Sections 7 and 15 always stored
+// their exclusions under their captions, so they test them under those names.
 inline constexpr std::array<ScanSectionInfo, kSectionCount> kScanSections = {{
     {1, "ActiveX, OLE, COM", "ActiveX, OLE, COM Sections"},
     {2, "User Software Settings", "User Software Settings"},
@@ -34,18 +34,17 @@ inline constexpr std::array<ScanSectionInfo, kSectionCount> kScanSections = {{
     {12, "Empty Registry Keys", "Empty Registry Keys"},
     {13, "FileExtensions", "File Extension"},
     {14, "Startup Programs", "Startup Programs"},
-    {15, "Sounds Section", ""},
+    {15, "Sounds Section", "Sounds Section"},
     {16, "Start Menu Item", "Start Menu Item"},
     {17, "Most Recently Used Files", "Most Recently Used Files"},
 }};
 
 // The caption of section 1 .. 17; empty for any other number.
 std::string_view SectionCaption(int section);
-// The category the section tests with IsIgnored; nullopt for a section that consults no ignore
-// list (15) and for any other number.
+// The category the section tests with IsIgnored; nullopt for any other number.
 std::optional<std::string_view> TestedIgnoreCategory(int section);
 // The category that excluding a problem of the section stores: the tested category, or the
-// caption for section 15 (such entries stay in the file, and no scan tests them).
+// caption for a section without one.
 std::string_view ExclusionCategory(int section);
 
 }  // namespace halvex::model

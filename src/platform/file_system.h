@@ -20,6 +20,7 @@ inline constexpr std::uint32_t kDirectory = 0x10;
 inline constexpr std::uint32_t kArchive = 0x20;
 inline constexpr std::uint32_t kNormal = 0x80;
 inline constexpr std::uint32_t kTemporary = 0x100;
+inline constexpr std::uint32_t kReparsePoint = 0x400;  // a junction or a symbolic link
 inline constexpr std::uint32_t kCompressed = 0x800;
 }  // namespace file_attribute
 

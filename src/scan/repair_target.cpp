@@ -19,7 +19,10 @@ bool TargetExists(platform::Platform& platform, const RepairTarget& target) {
     return false;
   }
   const platform::ScopedKey scoped(platform.registry, key);
-  if (target.kind == RepairTarget::Kind::KeyTree) return true;
+  if (target.kind == RepairTarget::Kind::KeyTree ||
+      target.kind == RepairTarget::Kind::GoneWithKey) {
+    return true;
+  }
   platform::RegValue value;
   const platform::RegStatus status =
       platform.registry.QueryValue(key, model::PlatformValueName(target.valueName), 0, value);
@@ -36,6 +39,8 @@ bool Delete(platform::Platform& platform, const RepairTarget& target) {
       return platform.files.DeleteFile(target.filePath);
     case RepairTarget::Kind::NoChange:
       return true;
+    case RepairTarget::Kind::GoneWithKey:
+      return false;  // done only when the key is gone already
   }
   return false;
 }

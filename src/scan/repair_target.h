@@ -15,6 +15,10 @@ struct RepairTarget {
     // A record that is listed but whose repair changes nothing: it is reported repaired, and
     // neither the registry nor the backup is touched for it.
     NoChange,
+    // A record that changes nothing itself but stands for a part of the key `keyPath`, which
+    // another record of the same repair deletes: repaired once that key is gone, and not while
+    // it remains. The backup saves nothing for it; the key's own record saves the key.
+    GoneWithKey,
   };
   Kind kind = Kind::Value;
   std::string keyPath;  // a full key path, beginning with the root's name

@@ -14,7 +14,4 @@ class SectionRoutines {
   virtual RepairTarget TargetOf(const model::registry_content::TContent& problem) const = 0;
 };
 
-// A section whose scanner is not built yet: it finds nothing, so it has nothing to repair.
-const SectionRoutines& UnbuiltSection();
-
 }  // namespace halvex::scan

@@ -5,12 +5,18 @@
 #include "scan/sections/app_paths.h"
 #include "scan/sections/com_registrations.h"
 #include "scan/sections/device_filters.h"
+#include "scan/sections/empty_keys.h"
 #include "scan/sections/file_associations.h"
 #include "scan/sections/file_extensions.h"
 #include "scan/sections/fonts.h"
 #include "scan/sections/help_files.h"
+#include "scan/sections/menu_order.h"
+#include "scan/sections/recent_files.h"
 #include "scan/sections/shared_dlls.h"
+#include "scan/sections/shortcuts.h"
 #include "scan/sections/software_settings.h"
+#include "scan/sections/sounds.h"
+#include "scan/sections/start_menu_items.h"
 #include "scan/sections/uninstall_entries.h"
 
 namespace halvex::scan {
@@ -53,18 +59,18 @@ constexpr std::array<WrittenRow, model::kSectionCount> kWrittenRows = {{
     {9, kLocalMachine, "", {.hiddenRootName = "HKEY_LOCAL_MACHINE"}, HelpFilesSection},
     {10, kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths", kPumping,
      AppPathsSection},
-    {11, kNoRoot, "", kNotPumping, UnbuiltSection},
-    {12, kUsers, "", kPumping, UnbuiltSection},
+    {11, kNoRoot, "", kNotPumping, ShortcutsSection},
+    {12, kUsers, "", kPumping, EmptyKeysSection},
     {13, kClassesRoot, "", kPumping, FileExtensionsSection},
     {14, kCurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder",
-     kPumping, UnbuiltSection},
-    {15, kLocalMachine, "Control Panel\\Sounds", kNotPumping, UnbuiltSection},
+     kPumping, MenuOrderProgramsSection},
+    {15, kLocalMachine, "Control Panel\\Sounds", kNotPumping, SoundsSection},
     {16, kCurrentUser,
      "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder\\Start Menu2\\Programs",
-     kPumping, UnbuiltSection},
+     kPumping, StartMenuItemsSection},
     {17, kCurrentUser,
      "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\OpenSaveMRU", kPumping,
-     UnbuiltSection},
+     RecentFilesSection},
 }};
 
 constexpr bool RowsFollowTheirNumbers() {

@@ -9,6 +9,9 @@
 #include <memory>
 
 #include "platform/platform_class.h"
+#include "tools/activex_blocker/malignant_form.h"
+#include "tools/activex_reregister/reg_dll_form.h"
+#include "tools/restore_points/sys_restore_form.h"
 #include "tools/tool_window.h"
 #include "ui/program_services.h"
 
@@ -123,7 +126,7 @@ inline constexpr std::array<ToolEntry, kToolCount> kTools{{
      .linkCaption = "Block activeX",
      .pairCaption = "Block activeX",
      .windowClass = "TFormMalignant",
-     .makeWindow = kUnbuilt,
+     .makeWindow = MakeMalignantWindow,
      .cliVerb = "activex"},
     {.kind = ToolKind::TweakMemory,
      .linkName = "abTweakRAMBtn",
@@ -137,7 +140,7 @@ inline constexpr std::array<ToolEntry, kToolCount> kTools{{
      .linkCaption = "Restore Point",
      .pairCaption = "System Restore Point",
      .windowClass = "TSysRestoreForm",
-     .makeWindow = kUnbuilt,
+     .makeWindow = MakeSysRestoreWindow,
      .cliVerb = "restorepoints",
      .platform = {.ntFamilyOnly = true,
                   .windows95Message = "System Restore Point for Windows 2000 and XP!"}},
@@ -146,7 +149,7 @@ inline constexpr std::array<ToolEntry, kToolCount> kTools{{
      .linkCaption = "Register ActiveX",
      .pairCaption = "Register ActiveX",
      .windowClass = "TFormRegDll",
-     .makeWindow = kUnbuilt,
+     .makeWindow = MakeRegDllWindow,
      .cliVerb = "reregister"},
     {.kind = ToolKind::ErrorUtilities,
      .linkName = "abServiceOptimizeBtn",

@@ -12,6 +12,7 @@
 #include "platform/platform.h"
 #include "platform/process_runner.h"
 #include "platform/shell_operations.h"
+#include "platform/restore_points.h"
 #include "platform/task_scheduler.h"
 #include "ui/busy_state.h"
 #include "ui/window_system.h"
@@ -33,6 +34,8 @@ struct ProgramServices {
   // identities.
   platform::ShellOperations& shell;
   platform::FileIdentities& identities;
+  // The system restore service (the restore point tool).
+  platform::RestorePointService& restorePoints;
 };
 
 }  // namespace halvex::ui

@@ -112,6 +112,8 @@ const char* WalkingFixtureKeyOf(int section) {
       return kRoundTripUserSoftware;
     case 3:
       return kRoundTripSystemSoftware;
+    case 12:
+      return kRoundTripUsersKey;
     default:
       return nullptr;
   }
@@ -124,6 +126,8 @@ int FixtureProblemCount(int section) {
     case 2:
     case 3:
       return 5;  // the default value, Folder, Run, Icon, the quoted name
+    case 12:
+      return 1;  // the empty key
     default:
       return 0;
   }
@@ -159,6 +163,14 @@ std::vector<SectionFixture> ValueSectionFixtures() {
       "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\"
       "halvex-roundtrip.exe";
   const std::string extension = "HKEY_CLASSES_ROOT\\.halvexroundtrip13";
+  const std::string users = std::string(kRoundTripUsersKey) + "\\Software";
+  const std::string sounds = "HKEY_LOCAL_MACHINE\\Control Panel\\Sounds";
+  const std::string menuFolder =
+      "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder\\"
+      "Start Menu2\\Programs\\HalvexRoundTrip";
+  const std::string explorer =
+      "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
+  const std::string fileType = explorer + "\\ComDlg32\\OpenSaveMRU\\halvexroundtrip";
   return {
       {5,
        {{fonts, "Halvex Round Trip Full (TrueType)", reg_type::kString, Text(Missing("full.ttf"))},
@@ -197,6 +209,19 @@ std::vector<SectionFixture> ValueSectionFixtures() {
         {extension + "\\OpenWithProgids", "HalvexRoundTrip.File", reg_type::kNone, {}}},
        1,
        {extension}},
+      {12,
+       {{users + "\\Kept", "Setting", reg_type::kString, Text("kept")}},
+       1,
+       {kRoundTripUsersKey},
+       {users + "\\Empty"}},
+      {15, {{sounds, "", reg_type::kString, Text("halvex-roundtrip.wav")}}, 1, {}},
+      {16, {{menuFolder, "Order", reg_type::kBinary, {8, 0, 0, 0}}}, 3, {menuFolder}},
+      {17,
+       {{fileType, "a", reg_type::kString, Text("halvex-roundtrip.txt")},
+        {fileType, "MRUList", reg_type::kString, Text("a")},
+        {explorer + "\\RunMRU", "halvexroundtrip", reg_type::kString, Text("notepad\\1")}},
+       3,
+       {fileType}},
   };
 }
 

@@ -42,6 +42,8 @@ inline constexpr const char* kRoundTripUserSoftware =
 inline constexpr const char* kRoundTripMachineTests = "HKEY_LOCAL_MACHINE\\SOFTWARE\\HalvexTests";
 inline constexpr const char* kRoundTripSystemSoftware =
     "HKEY_LOCAL_MACHINE\\SOFTWARE\\HalvexTests\\RoundTrip";
+// The key of the users' hive below which the empty keys section finds its fixture's key.
+inline constexpr const char* kRoundTripUsersKey = "HKEY_USERS\\HalvexRoundTrip";
 
 // Shared DLLs values that the scan reports, one of each type and form: counts of 0 and counts
 // of missing files, a default value, a value of more than 256 bytes, names with quotes,
@@ -49,16 +51,20 @@ inline constexpr const char* kRoundTripSystemSoftware =
 std::vector<FixtureValue> SharedDllsProblems();
 
 // The broken entries of the value and key sections (fonts, file associations, device filters,
-// uninstall entries, help files, application paths, file extensions) and the number of
+// uninstall entries, help files, application paths, file extensions, empty keys, sounds, start
+// menu items, recently used files) and the number of
 // problems each section finds in them. Where a section allows it, its entries lie in keys of
 // their own (`ownKeys`, removed whole afterwards); the others are values of keys the system has.
 // Application paths and file extensions delete whole keys, so theirs hold values of several
-// types and subkeys, which only a backup of the whole key brings back.
+// types and subkeys, which only a backup of the whole key brings back; the empty key comes back
+// as an empty key.
 struct SectionFixture {
   int section;
   std::vector<FixtureValue> values;
   std::size_t problems;
   std::vector<std::string> ownKeys;
+  // Keys without values, made after the values (the empty keys section reports them).
+  std::vector<std::string> emptyKeys{};
 };
 std::vector<SectionFixture> ValueSectionFixtures();
 // The class's keys that the COM registrations report and delete whole: a server key without a
@@ -72,7 +78,7 @@ std::vector<std::string> ComRegistrationKeys();
 // quoted and unquoted command lines, through %SystemRoot%, in the default value, in names and
 // texts with quotes and code page characters.
 std::vector<FixtureValue> SoftwareSettingsProblems();
-// For the walking sections 1 to 3: the key below which the fixture holds the section's
+// For the walking sections 1 to 3 and 12: the key below which the fixture holds the section's
 // problems, and how many it holds there (nullptr and 0 for any other section). They walk whole
 // hives, and on the real registry they find what the machine itself holds and the other
 // sections' fixtures (the machine's software settings walk the Shared DLLs key): the round trip

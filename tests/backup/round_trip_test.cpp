@@ -95,6 +95,7 @@ class RoundTrip : public ::testing::TestWithParam<RoundTripBinding> {
     ASSERT_TRUE(MakeKeys(registry(), ScratchEmptyKeys(), failure)) << failure;
     for (const SectionFixture& fixture : ValueSectionFixtures()) {
       ASSERT_TRUE(WriteFixture(registry(), fixture.values, failure)) << failure;
+      ASSERT_TRUE(MakeKeys(registry(), fixture.emptyKeys, failure)) << failure;
     }
   }
 
@@ -134,7 +135,7 @@ TEST_P(RoundTrip, ScanRepairEverythingAndRestoreTheBackup) {
         << "section " << fixture.section;
   }
   // The walking sections repair the problems of their own fixture keys, and leave the rest alone.
-  for (int section = 1; section <= 3; ++section) {
+  for (int section : {1, 2, 3, 12}) {
     int fixtureProblems = 0;
     for (auto& problem : model.SectionContents[static_cast<std::size_t>(section)]) {
       problem.Marked = IsFixtureProblem(section, problem.KeyPath);

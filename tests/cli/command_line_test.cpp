@@ -65,6 +65,22 @@ TEST(CommandLine, RestoreAndBackupsOptions) {
   EXPECT_EQ(std::get<CommandLine>(parsed).machineFolder, "m");
 }
 
+TEST(CommandLine, ToolVerbsTakeMoreOperandsAfterTheirAction) {
+  const auto parsed = Parse({"activex", "lock", "{A}", "--machine", "m", "{B}", "--json"});
+  ASSERT_TRUE(std::holds_alternative<CommandLine>(parsed));
+  const CommandLine& lock = std::get<CommandLine>(parsed);
+  EXPECT_EQ(lock.verb->name, "activex");
+  EXPECT_EQ(lock.operand, "lock");
+  EXPECT_EQ(lock.moreOperands, (std::vector<std::string>{"{A}", "{B}"}));
+  EXPECT_EQ(lock.machineFolder, "m");
+  EXPECT_TRUE(lock.json);
+
+  const auto restore = Parse({"restorepoints", "restore", "12", "--restart"});
+  ASSERT_TRUE(std::holds_alternative<CommandLine>(restore));
+  EXPECT_TRUE(std::get<CommandLine>(restore).Has("--restart"));
+  EXPECT_EQ(std::get<CommandLine>(restore).moreOperands, (std::vector<std::string>{"12"}));
+}
+
 TEST(CommandLine, HelpAsksForEveryVerbOrForOne) {
   struct Case {
     std::vector<std::string> arguments;
@@ -117,6 +133,10 @@ TEST(CommandLine, UsageErrorsSayWhatIsWrong) {
       {{"restore", "a.reg", "--json"}, "restore does not know '--json'"},
       {{"backups", "--section", "4"}, "backups does not know '--section'"},
       {{"backups", "--json"}, "backups does not know '--json'"},
+      {{"activex"}, "activex needs list, lock or unlock"},
+      {{"activex", "list", "--restart"}, "activex does not know '--restart'"},
+      {{"reregister", "C:\\x"}, "reregister does not know 'C:\\x'"},
+      {{"restorepoints", "--all"}, "restorepoints does not know '--all'"},
   };
   for (const Case& c : cases) {
     const auto parsed = Parse(c.arguments);

@@ -50,7 +50,9 @@ constexpr Verb kChanges{.name = "changes", .run = [](VerbCall& call) {
                           call.MachineChanged();
                           return VerbResult::Done;
                         }};
-constexpr const Verb* kVerbs[] = {&kDone, &kNothingFound, &kFound, &kFailed, &kChanges};
+constexpr Verb kRefused{.name = "refused",
+                        .run = [](VerbCall& call) { return call.Refuse("it cannot be done so"); }};
+constexpr const Verb* kVerbs[] = {&kDone, &kNothingFound, &kFound, &kFailed, &kChanges, &kRefused};
 
 enum class Folder { Opens, Unreadable, CannotBeSaved };
 
@@ -98,6 +100,7 @@ TEST(Dispatcher, AnswersOneVocabularyOfExitCodes) {
       {{"nothing-found"}, Folder::Opens, 0, ""},
       {{"found"}, Folder::Opens, 1, ""},
       {{"failed"}, Folder::Opens, 1, "halvex-cli: it went wrong\n"},
+      {{"refused"}, Folder::Opens, 2, "halvex-cli: it cannot be done so\n"},
       {{"changes"}, Folder::Opens, 0, ""},
       {{"changes"},
        Folder::CannotBeSaved,

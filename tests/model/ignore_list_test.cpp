@@ -164,7 +164,7 @@ TEST(IgnoreCategories, EachSectionTestsItsCategory) {
       {8, "Invalid ShortCuts", "Invalid ShortCuts"},
       {11, "Invalid ShortCuts", "Invalid ShortCuts"},
       {13, "File Extension", "File Extension"},
-      {15, nullptr, "Sounds Section"},
+      {15, "Sounds Section", "Sounds Section"},  // an exclusion takes effect
       {17, "Most Recently Used Files", "Most Recently Used Files"},
   };
   for (const Case& c : cases) {

@@ -17,6 +17,7 @@
 #include "platform/substitute/scripted_message_boxes.h"
 #include "platform/substitute/scripted_pump.h"
 #include "platform/substitute/substitute_registry_editor.h"
+#include "platform/substitute/substitute_restore_points.h"
 #include "platform/substitute/substitute_task_scheduler.h"
 #include "tests/support/scratch_machine.h"
 #include "ui/busy_state.h"
@@ -48,6 +49,7 @@ class SubstituteProgram {
   platform::substitute::SubstituteTaskSchedulerService schedulers{machine.files(), machine.clock};
   platform::substitute::SubstituteRegistryEditor editor{machine.registry, machine.files(),
                                                         machine.registry.codePage()};
+  platform::substitute::SubstituteRestorePoints restorePoints{machine.files(), machine.clock};
   // Everything above, as the program's windows receive it.
   ui::ProgramServices programServices{.platform = machine.platform(),
                                       .desktop = desktop,
@@ -58,7 +60,8 @@ class SubstituteProgram {
                                       .busy = busy,
                                       .updateServer = kTestUpdateServer,
                                       .shell = machine.shell,
-                                      .identities = machine.identities};
+                                      .identities = machine.identities,
+                                      .restorePoints = restorePoints};
 };
 
 }  // namespace halvex::testing

@@ -18,7 +18,7 @@ const FlagName kFlags[] = {
     {"readonly", file_attribute::kReadOnly},     {"hidden", file_attribute::kHidden},
     {"system", file_attribute::kSystem},         {"archive", file_attribute::kArchive},
     {"normal", file_attribute::kNormal},         {"temporary", file_attribute::kTemporary},
-    {"compressed", file_attribute::kCompressed},
+    {"compressed", file_attribute::kCompressed}, {"reparsepoint", file_attribute::kReparsePoint},
 };
 
 // Takes one item of a line's value; an error message when it is no flag and no time.
@@ -34,7 +34,7 @@ std::optional<std::string> TakeItem(std::string_view item, AttributeOverride& en
   const bool creation = IniNameEquals(name, "created");
   if (equals == std::string_view::npos || (!creation && !IniNameEquals(name, "written"))) {
     return "expected readonly, hidden, system, archive, normal, temporary, compressed, "
-           "created=TIME or written=TIME, not '" +
+           "reparsepoint, created=TIME or written=TIME, not '" +
            std::string(item) + "'";
   }
   const std::optional<LocalTime> time = ParseTimeText(TrimBlanksAndTabs(item.substr(equals + 1)));
