@@ -193,7 +193,8 @@ class MachineFolderSaveHistory : public ::testing::Test {
 
 TEST_F(MachineFolderSaveHistory, TheCacheLosesOnlyItsDeletedEntriesAndAnEmptiedBinStaysEmpty) {
   WriteHostFile(dir() / "registry.reg", "REGEDIT4\r\n");
-  WriteHostFile(dir() / "urlcache.txt", "; pages\n1 http://a.example/\n0x4 http://b.example/\n");
+  WriteHostFile(dir() / "urlcache.txt",
+                "; pages\n1 http://a.example/\n0x4 http://b.example/\r\r\n");
   WriteHostFile(dir() / "recycled" / "earlier.txt", "e");
   std::unique_ptr<SubstituteMachine> machine = Load();
   ASSERT_NE(machine, nullptr);

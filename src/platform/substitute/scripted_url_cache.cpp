@@ -31,7 +31,9 @@ std::variant<std::vector<UrlCacheEntry>, std::string> ParseUrlCacheText(std::str
     const std::size_t end = text.find('\n');
     std::string_view line = text.substr(0, end);
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    // Every carriage return at the end goes: a URL never ends in one, so what is written reads
+    // back the same.
+    while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.empty() || line.front() == ';') continue;
     const std::size_t space = line.find(' ');
     const std::string where = "line " + std::to_string(lineNumber) + ": ";
