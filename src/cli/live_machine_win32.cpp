@@ -25,6 +25,9 @@ class LiveMachine final : public Machine {
   platform::ProcessStarter* programStarter() override { return &starter_; }
   platform::ShellOperations& shell() override { return machine_.shell; }
   platform::FileIdentities& identities() override { return machine_.identities; }
+  platform::UrlCache& urlCache() override { return machine_.urlCache; }
+  platform::RecycleBin& recycleBin() override { return machine_.recycleBin; }
+  platform::FolderOperations& folders() override { return machine_.folders; }
 
  private:
   platform::win32::Win32Machine machine_;

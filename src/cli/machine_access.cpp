@@ -37,6 +37,9 @@ class FolderMachine final : public Machine {
   platform::ServiceManager* services() override { return &services_; }
   platform::ShellOperations& shell() override { return machine_->shell(); }
   platform::FileIdentities& identities() override { return machine_->identities(); }
+  platform::UrlCache& urlCache() override { return machine_->urlCache(); }
+  platform::RecycleBin& recycleBin() override { return machine_->recycleBin(); }
+  platform::FolderOperations& folders() override { return machine_->folders(); }
 
  private:
   std::unique_ptr<platform::substitute::SubstituteMachine> machine_;

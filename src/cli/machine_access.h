@@ -8,14 +8,17 @@
 #include <vector>
 
 #include "platform/file_identity.h"
+#include "platform/folder_operations.h"
 #include "platform/http_client.h"
 #include "platform/platform.h"
 #include "platform/platform_class.h"
 #include "platform/process_runner.h"
 #include "platform/process_starter.h"
+#include "platform/recycle_bin.h"
 #include "platform/restore_points.h"
 #include "platform/service_manager.h"
 #include "platform/shell_operations.h"
+#include "platform/url_cache.h"
 
 namespace halvex::cli {
 
@@ -36,6 +39,11 @@ class Machine {
   // Starts other programs without waiting for them (an uninstaller): the live system's shell.
   // None for a machine folder, whose programs cannot run.
   virtual platform::ProcessStarter* programStarter() { return nullptr; }
+  // What the history cleaner empties and deletes: the URL cache and history, the Recycle Bin,
+  // and folders entered and deleted for good.
+  virtual platform::UrlCache& urlCache() = 0;
+  virtual platform::RecycleBin& recycleBin() = 0;
+  virtual platform::FolderOperations& folders() = 0;
 
   // The system restore service: the real one, or the machine folder's points.
   virtual platform::RestorePointService* restorePoints() { return nullptr; }

@@ -6,18 +6,18 @@ namespace halvex::cli {
 extern const Verb kScanVerb, kRepairVerb, kRestoreVerb, kBackupsVerb;
 // The tools' verbs, in the order of the tool table; the speed optimizer and the memory tweaker
 // share one.
-extern const Verb kStartupVerb, kProgramsVerb, kJunkVerb, kBrowserVerb, kAddOnsVerb, kOptimizeVerb,
-    kActiveXVerb, kRestorePointsVerb, kReregisterVerb, kErrorsVerb, kDuplicatesVerb;
+extern const Verb kStartupVerb, kProgramsVerb, kJunkVerb, kBrowserVerb, kAddOnsVerb, kHistoryVerb,
+    kOptimizeVerb, kActiveXVerb, kRestorePointsVerb, kReregisterVerb, kErrorsVerb, kDuplicatesVerb;
 // The error report mail.
 extern const Verb kReportVerb;
 
 namespace {
 
 const Verb* const kVerbs[] = {
-    &kScanVerb,       &kRepairVerb,   &kRestoreVerb,    &kBackupsVerb,
-    &kStartupVerb,    &kProgramsVerb, &kJunkVerb,       &kBrowserVerb,
-    &kAddOnsVerb,     &kOptimizeVerb, &kActiveXVerb,    &kRestorePointsVerb,
-    &kReregisterVerb, &kErrorsVerb,   &kDuplicatesVerb, &kReportVerb,
+    &kScanVerb,       &kRepairVerb,  &kRestoreVerb,       &kBackupsVerb,    &kStartupVerb,
+    &kProgramsVerb,   &kJunkVerb,    &kBrowserVerb,       &kAddOnsVerb,     &kHistoryVerb,
+    &kOptimizeVerb,   &kActiveXVerb, &kRestorePointsVerb, &kReregisterVerb, &kErrorsVerb,
+    &kDuplicatesVerb, &kReportVerb,
 };
 
 }  // namespace

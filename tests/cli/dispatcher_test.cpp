@@ -25,6 +25,13 @@ class CountingMachine final : public Machine {
   platform::FileIdentities& identities() override {
     throw std::logic_error("no identities in this test");
   }
+  platform::UrlCache& urlCache() override { throw std::logic_error("no URL cache in this test"); }
+  platform::RecycleBin& recycleBin() override {
+    throw std::logic_error("no Recycle Bin in this test");
+  }
+  platform::FolderOperations& folders() override {
+    throw std::logic_error("no folders in this test");
+  }
 
  private:
   int& saves_;

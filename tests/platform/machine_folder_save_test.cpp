@@ -177,5 +177,44 @@ TEST(MachineFolderSaveDoubleByte, AVersion5RegistryLoadsAgainAfterASave) {
       ".\nCaf?\nCaf?: 'Caf?' = 1 'Caf?\\0'\n");
 }
 
+// The history cleaner's changes: the URL cache file without its deleted entries, and a Recycle
+// Bin emptied for good, earlier runs' files included.
+class MachineFolderSaveHistory : public ::testing::Test {
+ protected:
+  fs::path dir() const { return source.path() / "machine"; }
+  std::unique_ptr<SubstituteMachine> Load() {
+    MachineFolderResult loaded = LoadMachineFolder(dir(), work.path());
+    EXPECT_TRUE(loaded.ok()) << loaded.error().Describe();
+    return loaded.ok() ? loaded.TakeMachine() : nullptr;
+  }
+
+  testing::HostTempFolder source, work;
+};
+
+TEST_F(MachineFolderSaveHistory, TheCacheLosesOnlyItsDeletedEntriesAndAnEmptiedBinStaysEmpty) {
+  WriteHostFile(dir() / "registry.reg", "REGEDIT4\r\n");
+  WriteHostFile(dir() / "urlcache.txt",
+                "; pages\n1 http://a.example/\n0x4 http://b.example/\r\r\n");
+  WriteHostFile(dir() / "recycled" / "earlier.txt", "e");
+  std::unique_ptr<SubstituteMachine> machine = Load();
+  ASSERT_NE(machine, nullptr);
+  EXPECT_EQ(machine->urlCache().entries().size(), 2u);
+  ASSERT_TRUE(machine->urlCache().DeleteEntry("http://a.example/"));
+  EXPECT_EQ(machine->recycleBin().EmptyAll(), EmptyRecycleBinResult::Called);
+  ASSERT_FALSE(SaveMachineFolder(*machine).has_value());
+  EXPECT_EQ(ReadHostFile(dir() / "urlcache.txt"), "4 http://b.example/\n");
+  EXPECT_FALSE(fs::exists(dir() / "recycled" / "earlier.txt"));
+}
+
+TEST_F(MachineFolderSaveHistory, AnUnreadableCacheFileNamesItsLine) {
+  WriteHostFile(dir() / "registry.reg", "REGEDIT4\r\n");
+  WriteHostFile(dir() / "urlcache.txt", "1 http://a.example/\nnormal http://b.example/\n");
+  MachineFolderResult loaded = LoadMachineFolder(dir(), work.path());
+  ASSERT_FALSE(loaded.ok());
+  EXPECT_NE(loaded.error().Describe().find("urlcache.txt: line 2: the type is not a number"),
+            std::string::npos)
+      << loaded.error().Describe();
+}
+
 }  // namespace
 }  // namespace halvex::platform::substitute

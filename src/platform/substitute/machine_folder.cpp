@@ -139,7 +139,9 @@ SubstituteMachine::SubstituteMachine(const MachineSettings& settings, fs::path s
       links_(files_, codePage_),
       facts_{settings.platformClass, settings.majorVersion, settings.minorVersion},
       shell_(files_, workingFolder_ / "recycled", settings.userFolders),
-      identities_(files_) {}
+      identities_(files_),
+      recycleBin_(workingFolder_ / "recycled"),
+      folders_(files_) {}
 
 SubstituteMachine::~SubstituteMachine() {
   std::error_code error;
@@ -195,6 +197,18 @@ MachineFolderResult LoadMachineFolder(const fs::path& folder, const fs::path& wo
     versions = std::get<VersionTable>(std::move(parsed));
   }
 
+  std::vector<UrlCacheEntry> cacheEntries;
+  const fs::path cachePath = folder / "urlcache.txt";
+  if (Exists(cachePath)) {
+    const std::optional<std::string> text = ReadHostFile(cachePath);
+    if (!text) return MachineFolderError{cachePath, 0, "cannot be read"};
+    auto parsed = ParseUrlCacheText(*text);
+    if (const std::string* wrong = std::get_if<std::string>(&parsed)) {
+      return MachineFolderError{cachePath, 0, *wrong};
+    }
+    cacheEntries = std::get<std::vector<UrlCacheEntry>>(std::move(parsed));
+  }
+
   const fs::path registryPath = folder / "registry.reg";
   const std::optional<std::string> registryText = ReadHostFile(registryPath);
   if (!registryText) {
@@ -222,6 +236,7 @@ MachineFolderResult LoadMachineFolder(const fs::path& folder, const fs::path& wo
   // From here on the machine owns the working folder and removes it on any error.
   auto machine = std::make_unique<SubstituteMachine>(settings, folder, *working);
   machine->versions().SetTable(std::move(versions));
+  for (UrlCacheEntry& entry : cacheEntries) machine->urlCache().Add(std::move(entry));
   for (const auto& [letter, source] : std::get<std::map<char, fs::path>>(driveFolders)) {
     CopyTree(source, *working / std::string(1, letter), error);
     if (error) return MachineFolderError{source, 0, "cannot be copied: " + error.message()};

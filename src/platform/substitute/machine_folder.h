@@ -7,6 +7,7 @@
 //   DIR/attributes.ini   optional: attributes and times of files and folders
 //   DIR/versions.ini     optional: version resources of files
 //   DIR/recycled/        what the program moved to the Recycle Bin (written back, never read)
+//   DIR/urlcache.txt     optional: the browser's URL cache, one "TYPE URL" line per entry
 // The drives are copied into a working folder of the machine's own, so that what the logic
 // changes never touches DIR; the copy goes when the machine goes.
 #include <cstdint>
@@ -21,9 +22,12 @@
 #include "platform/substitute/host_file_system.h"
 #include "platform/substitute/machine_ini.h"
 #include "platform/substitute/memory_registry.h"
+#include "platform/substitute/scripted_url_cache.h"
 #include "platform/substitute/substitute_file_versions.h"
+#include "platform/substitute/substitute_folder_operations.h"
 #include "platform/substitute/substitute_locale.h"
 #include "platform/substitute/substitute_profile_files.h"
+#include "platform/substitute/substitute_recycle_bin.h"
 #include "platform/substitute/substitute_shell.h"
 #include "platform/substitute/substitute_shell_links.h"
 
@@ -61,6 +65,12 @@ class SubstituteMachine {
     return Platform{registry_, files_, locale_, clock_, links_, profiles_, versions_};
   }
 
+  // The history cleaner's services: the URL cache of DIR/urlcache.txt, the Recycle Bin the shell
+  // recycles into, and folder entry and deletion on the drives.
+  ScriptedUrlCache& urlCache() { return urlCache_; }
+  SubstituteRecycleBin& recycleBin() { return recycleBin_; }
+  SubstituteFolderOperations& folders() { return folders_; }
+
   // Kept for writing the machine back to its folder.
   const MachineSettings& settings() const { return settings_; }
   const std::filesystem::path& sourceFolder() const { return sourceFolder_; }
@@ -82,6 +92,9 @@ class SubstituteMachine {
   SubstituteFileVersions versions_{files_};
   SubstituteShell shell_;
   HostFileIdentities identities_;
+  ScriptedUrlCache urlCache_;
+  SubstituteRecycleBin recycleBin_;
+  SubstituteFolderOperations folders_;
 };
 
 // Why a machine folder did not load: the file, the line in it (0 when no line is to blame).

@@ -123,13 +123,14 @@ std::optional<MachineFolderError> MirrorDrive(const fs::path& working, const fs:
   return std::nullopt;
 }
 
-// Adds what this run recycled to DIR/recycled; what earlier runs put there stays, and a file
-// of a name already there is kept as "name.2", "name.3", ...
+// Adds what this run recycled to DIR/recycled; what earlier runs put there stays unless this run
+// emptied the Recycle Bin, and a file of a name already there is kept as "name.2", "name.3", ...
 std::optional<MachineFolderError> KeepRecycled(SubstituteMachine& machine) {
   const fs::path& bin = machine.shell().recycleBin();
   std::error_code error;
-  if (!fs::is_directory(bin, error)) return std::nullopt;
   const fs::path kept = machine.sourceFolder() / "recycled";
+  if (machine.recycleBin().emptied()) fs::remove_all(kept, error);  // emptied for good
+  if (!fs::is_directory(bin, error)) return std::nullopt;
   fs::create_directories(kept, error);
   if (error) return MachineFolderError{kept, 0, "cannot be made: " + error.message()};
   for (fs::directory_iterator it(bin, error), end; !error && it != end; it.increment(error)) {
@@ -166,6 +167,12 @@ std::optional<MachineFolderError> SaveMachineFolder(SubstituteMachine& machine) 
     if (auto wrong = MirrorDrive(working, DriveFolder(drives, drive.letter))) return wrong;
   }
   if (auto wrong = KeepRecycled(machine)) return wrong;
+  if (machine.urlCache().changed()) {
+    const fs::path cache = machine.sourceFolder() / "urlcache.txt";
+    if (auto wrong = ReplaceHostFile(cache, FormatUrlCacheText(machine.urlCache().entries()))) {
+      return wrong;
+    }
+  }
   return SaveAttributes(machine);
 }
 

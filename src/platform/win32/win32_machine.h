@@ -7,12 +7,15 @@
 #include "platform/win32/win32_file_identities.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_file_versions.h"
+#include "platform/win32/win32_folder_operations.h"
 #include "platform/win32/win32_locale.h"
 #include "platform/win32/win32_process_runner.h"
 #include "platform/win32/win32_profile_files.h"
+#include "platform/win32/win32_recycle_bin.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell_links.h"
 #include "platform/win32/win32_shell_operations.h"
+#include "platform/win32/win32_url_cache.h"
 
 namespace halvex::platform::win32 {
 
@@ -28,6 +31,9 @@ struct Win32Machine {
   Platform platform{registry, files, locale, clock, links, profiles, versions};
   Win32ShellOperations shell;
   Win32FileIdentities identities;
+  Win32UrlCache urlCache;
+  Win32RecycleBin recycleBin;
+  Win32FolderOperations folders;
 
   Win32Machine() = default;
   Win32Machine(const Win32Machine&) = delete;

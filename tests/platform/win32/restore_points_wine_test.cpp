@@ -30,9 +30,11 @@ TEST(RestorePointsUnderWine, TheWindowShowsTheServicesAnswer) {
   SubstituteProgram program;
   platform::win32::Win32RestorePoints service;
   const ui::ProgramServices& services = program.programServices;
-  ui::ProgramServices real{services.platform, services.desktop,      services.processRunner,
-                           services.http,     services.schedulers,   services.windows,
-                           services.busy,     services.updateServer, service};
+  ui::ProgramServices real{services.platform,  services.desktop,      services.processRunner,
+                           services.http,      services.schedulers,   services.windows,
+                           services.busy,      services.updateServer, service,
+                           services.smtp,      services.processors,   services.shell,
+                           services.identities};
   tools::TSysRestoreForm form(real);
   program.windows.Show(form);
   EXPECT_EQ(form.RestoreListView.rowCount(), 0);
