@@ -9,36 +9,7 @@
 #   -DSOURCE=<machine folder to copy>
 #   -DHOST=<host folder for the copies>   -DMACHINE=<the same folder as halvex-cli sees it>
 #   -DGOLDEN=<golden JSON output of the repair>
-cmake_policy(SET CMP0007 NEW)
-
-function(run expected_exit)
-  execute_process(COMMAND ${EMULATOR} "${PROGRAM}" ${ARGN}
-                  RESULT_VARIABLE code OUTPUT_VARIABLE output ERROR_VARIABLE errors)
-  string(REPLACE "\r\n" "\n" output "${output}")
-  if(NOT code STREQUAL expected_exit)
-    message(FATAL_ERROR "halvex-cli ${ARGN}: expected exit code ${expected_exit}, got ${code}\n"
-                        "standard error:\n${errors}\nstandard output:\n${output}")
-  endif()
-  set(output "${output}" PARENT_SCOPE)
-endfunction()
-
-function(expect_contains text)
-  string(FIND "${output}" "${text}" at)
-  if(at EQUAL -1)
-    message(FATAL_ERROR "expected the output to contain '${text}', got:\n${output}")
-  endif()
-endfunction()
-
-function(sorted_lines file variable)
-  file(READ "${file}" head LIMIT 2 HEX)
-  if(head STREQUAL "fffe")
-    file(STRINGS "${file}" lines ENCODING UTF-16LE)
-  else()
-    file(STRINGS "${file}" lines)
-  endif()
-  list(SORT lines)
-  set(${variable} "${lines}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/cli_script.cmake)
 
 file(REMOVE_RECURSE "${HOST}")
 file(MAKE_DIRECTORY "${HOST}")

@@ -5,18 +5,7 @@
 #   -DPROGRAM=<halvex-cli>   -DEMULATOR=<wine-run or empty>
 #   -DSOURCE=<machine folder to copy>
 #   -DHOST=<host folder for the copy>   -DMACHINE=<the same folder as halvex-cli sees it>
-cmake_policy(SET CMP0007 NEW)
-
-function(run expected_exit)
-  execute_process(COMMAND ${EMULATOR} "${PROGRAM}" ${ARGN}
-                  RESULT_VARIABLE code OUTPUT_VARIABLE output ERROR_VARIABLE errors)
-  string(REPLACE "\r\n" "\n" output "${output}")
-  if(NOT code STREQUAL expected_exit)
-    message(FATAL_ERROR "halvex-cli ${ARGN}: expected exit code ${expected_exit}, got ${code}\n"
-                        "standard error:\n${errors}\nstandard output:\n${output}")
-  endif()
-  set(output "${output}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/cli_script.cmake)
 
 function(sorted_list variable)
   run(0 startup list --machine "${MACHINE}" ${ARGN})
