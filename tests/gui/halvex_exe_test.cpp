@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -390,13 +391,15 @@ TEST(HalvexExe, ScreenshotsOfTheSheetsAndTheAboutDialog) {
 }
 
 // The first visible window below `parent`, at any depth, of the class and, when given, the
-// text; nullptr when there is none.
-HWND FindDescendant(HWND parent, const char* className, const char* text = nullptr) {
+// text, for which `alsoWanted` (when given) holds; nullptr when there is none.
+HWND FindDescendant(HWND parent, const std::string& className, const char* text = nullptr,
+                    const std::function<bool(HWND)>& alsoWanted = {}) {
   struct Search {
-    const char* className;
+    const std::string& className;
     const char* text;
+    const std::function<bool(HWND)>& alsoWanted;
     HWND found = nullptr;
-  } search{className, text};
+  } search{className, text, alsoWanted};
   EnumChildWindows(
       parent,
       [](HWND window, LPARAM data) -> BOOL {
@@ -404,8 +407,9 @@ HWND FindDescendant(HWND parent, const char* className, const char* text = nullp
         char name[128] = {}, caption[256] = {};
         GetClassNameA(window, name, sizeof name);
         GetWindowTextA(window, caption, sizeof caption);
-        if (std::string(name) != search.className || !IsWindowVisible(window)) return TRUE;
+        if (name != search.className || !IsWindowVisible(window)) return TRUE;
         if (search.text != nullptr && std::string(caption) != search.text) return TRUE;
+        if (search.alsoWanted && !search.alsoWanted(window)) return TRUE;
         search.found = window;
         return FALSE;
       },
@@ -418,31 +422,12 @@ HWND FindDescendant(HWND parent, const char* className, const char* text = nullp
 // so the link is told from it by lying in the left panel.
 HWND FindLeftPanelLink(HWND main, const char* caption) {
   constexpr LONG kLeftPanelWidth = 159;
-  struct Search {
-    HWND main;
-    const char* caption;
-    HWND found = nullptr;
-  } search{main, caption};
-  EnumChildWindows(
-      main,
-      [](HWND window, LPARAM data) -> BOOL {
-        auto& search = *reinterpret_cast<Search*>(data);
-        char name[128] = {}, text[256] = {};
-        GetClassNameA(window, name, sizeof name);
-        GetWindowTextA(window, text, sizeof text);
-        if (std::string(name) != "HalvexView" || !IsWindowVisible(window) ||
-            std::string(text) != search.caption) {
-          return TRUE;
-        }
-        RECT area;
-        GetWindowRect(window, &area);
-        MapWindowPoints(nullptr, search.main, reinterpret_cast<POINT*>(&area), 2);
-        if (area.left >= kLeftPanelWidth) return TRUE;
-        search.found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return FindDescendant(main, "HalvexView", caption, [main](HWND window) {
+    RECT area;
+    GetWindowRect(window, &area);
+    MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&area), 2);
+    return area.left < kLeftPanelWidth;
+  });
 }
 
 // Each tool whose window is built opens from its left-panel link inside the main window, as a
