@@ -46,6 +46,28 @@ std::optional<MachineFolderError> ReplaceHostFile(const fs::path& path, const st
   return std::nullopt;
 }
 
+// Copies `from` beside `to` and moves the copy over it, with `from`'s time: the file is never
+// half written, and an existing file is replaced where copying over it fails (the C++ library
+// of the Windows build answers "File exists" for an overwriting copy).
+std::optional<MachineFolderError> ReplaceHostFileWithCopy(const fs::path& from,
+                                                          const fs::path& to) {
+  // A name no file of the drive holds, so that the copy never takes another file's place.
+  fs::path fresh;
+  std::error_code error;
+  for (int n = 1; fresh.empty() || fs::exists(fresh, error); ++n) {
+    fresh = to.string() + ".saving" + std::to_string(n);
+  }
+  fs::copy_file(from, fresh, error);
+  if (!error) fs::last_write_time(fresh, fs::last_write_time(from, error), error);
+  if (!error) fs::rename(fresh, to, error);
+  if (error) {
+    std::error_code ignored;
+    fs::remove(fresh, ignored);
+    return MachineFolderError{to, 0, "cannot be written: " + error.message()};
+  }
+  return std::nullopt;
+}
+
 std::optional<MachineFolderError> SaveRegistry(SubstituteMachine& machine) {
   const fs::path path = machine.sourceFolder() / "registry.reg";
   const RegExportResult exported =
@@ -96,9 +118,8 @@ std::optional<MachineFolderError> MirrorDrive(const fs::path& working, const fs:
     const fs::path to = target / relative;
     if (SameFile(it->path(), to)) continue;
     fs::create_directories(to.parent_path(), error);
-    if (!error) fs::copy_file(it->path(), to, fs::copy_options::overwrite_existing, error);
-    if (!error) fs::last_write_time(to, it->last_write_time(error), error);
     if (error) return MachineFolderError{to, 0, "cannot be written: " + error.message()};
+    if (auto failed = ReplaceHostFileWithCopy(it->path(), to)) return failed;
   }
   if (error) return MachineFolderError{working, 0, "cannot be read: " + error.message()};
   if (!fs::exists(target, error)) return std::nullopt;
