@@ -1,6 +1,7 @@
 #include "mail/e_mail_form.h"
 
 #include "mail/send_report.h"
+#include "ui/product_name.h"
 
 namespace halvex::mail {
 namespace {
@@ -8,7 +9,6 @@ namespace {
 constexpr int kWidth = 420;
 constexpr int kHeight = 330;
 // The message boxes' title, the program's name.
-constexpr std::string_view kProductName = "Hal Vex";
 
 }  // namespace
 
@@ -51,7 +51,7 @@ void TEMailForm::btnSendClick() {
   const ReportOutcome outcome = SendReport(services_.smtp, services_.settings, TxtSendFile.text(),
                                            TxtSubject.text(), MemoText.text(), StampNow());
   if (!outcome.error.empty()) {
-    (void)services_.messages.Show(outcome.error, kProductName, platform::MessageButtons::Ok,
+    (void)services_.messages.Show(outcome.error, ui::kProductName, platform::MessageButtons::Ok,
                                   platform::MessageIcon::None);
   }
   if (outcome.connected) {

@@ -1,11 +1,12 @@
 #pragma once
 // The program's names and numbers that other programs and the registry see.
 #include <cstdint>
+#include "ui/product_name.h"
 
 namespace halvex::app {
 
 inline constexpr const char* kApplicationTitle = "Halvex";
-inline constexpr const char* kProductName = "Hal Vex";
+inline constexpr const char* kProductName = ui::kProductName;
 inline constexpr const char* kVersion = "3.0";
 
 // A running copy is found by its main window's class and restored with this message.

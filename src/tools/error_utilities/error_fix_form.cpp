@@ -3,11 +3,11 @@
 #include "mail/e_mail_form.h"
 #include "mail/mail_settings.h"
 #include "ui/hint_form.h"
+#include "ui/product_name.h"
 
 namespace halvex::tools {
 namespace {
 
-constexpr std::string_view kProductName = "Hal Vex";
 constexpr std::string_view kIntro =
     "Select the error options from list below, and click button 'Repair' to proceed. If the "
     "error you had is not in list, \r\nplease click 'Report' to send your error description to "
@@ -107,7 +107,7 @@ bool TErrorFixForm::listerrorMouseDown(int row, bool onCheckBox) {
   (void)listerror.SetChecked(row, false);
   if (!onCheckBox) return false;
   const platform::MessageAnswer answer = services_.desktop.messages.Show(
-      kReinstallWarning, kProductName, platform::MessageButtons::YesNo,
+      kReinstallWarning, ui::kProductName, platform::MessageButtons::YesNo,
       platform::MessageIcon::Warning);
   if (answer == platform::MessageAnswer::Yes) (void)listerror.SetChecked(row, true);
   return true;
@@ -126,7 +126,7 @@ void TErrorFixForm::RepairSelectedErrors() {
   const std::string message = RepairMessage(repairs);
   const bool fixed = message == kSystemErrorFixed;
   (void)services_.desktop.messages.Show(
-      message, kProductName, platform::MessageButtons::Ok,
+      message, ui::kProductName, platform::MessageButtons::Ok,
       fixed ? platform::MessageIcon::Information : platform::MessageIcon::Warning);
 }
 

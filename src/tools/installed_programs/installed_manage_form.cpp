@@ -1,12 +1,12 @@
 #include "tools/installed_programs/installed_manage_form.h"
 
 #include "tools/installed_programs/installed_programs.h"
+#include "ui/product_name.h"
 
 namespace halvex::tools {
 namespace {
 
 // The caption of the program's message boxes.
-constexpr const char* kMessageCaption = "Hal Vex";
 constexpr const char* kRemoveQuestion =
     "Are you sure you want to remove this entry from registry?\r"
     "You will not be able to revert this action!";
@@ -72,8 +72,9 @@ void TInstalledManageForm::ListInstalledClick() {
 bool TInstalledManageForm::SelectedProgram(std::string& command, std::string& keyPath) {
   const int row = ListInstalled.selectedIndex();
   if (row == ui::ListView::kNone) {
-    (void)services_.desktop.messages.Show(
-        "Unchecked", kMessageCaption, platform::MessageButtons::Ok, platform::MessageIcon::Warning);
+    (void)services_.desktop.messages.Show("Unchecked", ui::kProductName,
+                                          platform::MessageButtons::Ok,
+                                          platform::MessageIcon::Warning);
     return false;
   }
   command = ListInstalled.SubItem(row, kCommandItem);
@@ -93,7 +94,7 @@ void TInstalledManageForm::TbrRemoveClick() {
   std::string command, keyPath;
   if (!SelectedProgram(command, keyPath)) return;
   if (services_.desktop.messages.Show(
-          kRemoveQuestion, kMessageCaption, platform::MessageButtons::YesNo,
+          kRemoveQuestion, ui::kProductName, platform::MessageButtons::YesNo,
           platform::MessageIcon::Warning) != platform::MessageAnswer::Yes) {
     return;
   }

@@ -3,6 +3,7 @@
 #include "tools/restore_points/input_box.h"
 #include "tools/restore_points/restore_point_rows.h"
 #include "tools/tool_messages.h"
+#include "ui/product_name.h"
 
 namespace halvex::tools {
 namespace {
@@ -89,7 +90,7 @@ void TSysRestoreForm::RestoreButtonClick() {
   if (answer.result == 0) {
     const platform::MessageAnswer restart = services_.desktop.messages.Show(
         "System was successfully restored.\rYou have to reboot you PC to enable the changes.",
-        kApplicationTitle, platform::MessageButtons::YesNo, platform::MessageIcon::Warning);
+        ui::kProductName, platform::MessageButtons::YesNo, platform::MessageIcon::Warning);
     if (restart == platform::MessageAnswer::Yes) {
       services_.restorePoints.Restart(platform::kRestartFlags);
       return;
